@@ -1,0 +1,60 @@
+#include "types/number_text.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace lorp {
+
+namespace {
+// Fixed notation of the largest double needs 309 integer digits; shortest
+// round-trip of the smallest denormal needs about 330 more after the point.
+constexpr int kBufferSize = 800;
+
+bool append_special(std::string& out, double value) {
+    if (std::isnan(value)) {
+        out += "NaN";
+        return true;
+    }
+    if (std::isinf(value)) {
+        out += value < 0 ? "-inf" : "inf";
+        return true;
+    }
+    return false;
+}
+}  // namespace
+
+void append_shortest(std::string& out, double value) {
+    if (append_special(out, value)) {
+        return;
+    }
+    if (value == 0) {
+        value = 0;  // folds -0 into 0
+    }
+    char buffer[kBufferSize];
+    auto result = std::to_chars(buffer, buffer + kBufferSize, value, std::chars_format::fixed);
+    out.append(buffer, result.ptr);
+}
+
+std::string shortest(double value) {
+    std::string out;
+    append_shortest(out, value);
+    return out;
+}
+
+void append_fixed(std::string& out, double value, int decimals) {
+    if (append_special(out, value)) {
+        return;
+    }
+    char buffer[kBufferSize];
+    auto result =
+        std::to_chars(buffer, buffer + kBufferSize, value, std::chars_format::fixed, decimals);
+    out.append(buffer, result.ptr);
+}
+
+void append_integer(std::string& out, std::int64_t value) {
+    char buffer[24];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, result.ptr);
+}
+
+}  // namespace lorp

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace lorp {
+
+// Locale-free number printing straight into an output buffer.
+
+// Shortest decimal that reads back to the same double, never with an exponent
+// and never with a trailing ".0": 1, 1.5, -999999, 0.001. Negative zero prints
+// as 0. NaN and infinities print as "NaN", "inf" and "-inf".
+void append_shortest(std::string& out, double value);
+std::string shortest(double value);
+
+// Exactly `decimals` digits after the point (0 to 17), rounded to nearest.
+void append_fixed(std::string& out, double value, int decimals);
+
+void append_integer(std::string& out, std::int64_t value);
+
+}  // namespace lorp
