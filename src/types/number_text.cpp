@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string_view>
 
 namespace lorp {
 
@@ -55,6 +56,48 @@ void append_integer(std::string& out, std::int64_t value) {
     char buffer[24];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     out.append(buffer, result.ptr);
+}
+
+void append_real(std::string& out, double value) {
+    if (append_special(out, value)) {
+        return;
+    }
+    if (value == 0) {
+        out += std::signbit(value) ? "-0.0" : "0.0";
+        return;
+    }
+    char buffer[kBufferSize];
+    double magnitude = std::fabs(value);
+    if (magnitude >= 1e16 || magnitude < 1e-4) {
+        auto result =
+            std::to_chars(buffer, buffer + kBufferSize, value, std::chars_format::scientific);
+        std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+        std::size_t e = text.find('e');
+        out.append(text.substr(0, e));
+        out += 'e';
+        std::string_view exponent = text.substr(e + 1);
+        if (exponent.front() == '-') {
+            out += '-';
+        }
+        exponent.remove_prefix(1);  // the sign to_chars always writes
+        while (exponent.size() > 1 && exponent.front() == '0') {
+            exponent.remove_prefix(1);
+        }
+        out.append(exponent);
+        return;
+    }
+    auto result = std::to_chars(buffer, buffer + kBufferSize, value, std::chars_format::fixed);
+    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    out.append(text);
+    if (text.find('.') == std::string_view::npos) {
+        out += ".0";
+    }
+}
+
+std::string real_text(double value) {
+    std::string out;
+    append_real(out, value);
+    return out;
 }
 
 }  // namespace lorp

@@ -18,4 +18,11 @@ void append_fixed(std::string& out, double value, int decimals);
 
 void append_integer(std::string& out, std::int64_t value);
 
+// The form of a real number inside diagnostic displays (Number(2.0),
+// Mul(left, 0.5), offset: 0.0): shortest round-trip with at least one digit
+// after the point; magnitudes from 1e16 up or below 1e-4 (other than 0) in
+// exponent form without "+" or leading zeros (1e16, 1.5e-5).
+void append_real(std::string& out, double value);
+std::string real_text(double value);
+
 }  // namespace lorp
