@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstddef>
+#include <limits>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "error/result.h"
+#include "layout/area/area.h"
+
+namespace lorp {
+
+// Index of an area in its tree's arena. Ids are handed out in creation order
+// and stay valid for the life of the tree.
+using AreaId = std::size_t;
+
+// The output of layout: an append-only arena of areas linked into trees whose
+// roots are the pages, in document order.
+class AreaTree {
+public:
+    AreaTree() = default;
+
+    // Room for this many areas without moving the arena.
+    void reserve(std::size_t count) { nodes_.reserve(count); }
+
+    // Appends an unlinked area and returns its id.
+    AreaId add(Area area);
+
+    // Links child as the last child of parent. Fails with "Child area {} does
+    // not exist" or "Parent area {} does not exist" (the child is checked
+    // first); the tree is unchanged on failure. Constant time.
+    Status attach_child(AreaId parent, AreaId child);
+
+    std::size_t size() const { return nodes_.size(); }
+    bool contains(AreaId id) const { return id < nodes_.size(); }
+
+    // Precondition for the accessors below: contains(id).
+    const Area& get(AreaId id) const { return nodes_[id].area; }
+    Area& get(AreaId id) { return nodes_[id].area; }
+    std::optional<AreaId> parent(AreaId id) const { return link(nodes_[id].parent); }
+    std::optional<AreaId> first_child(AreaId id) const { return link(nodes_[id].first_child); }
+    std::optional<AreaId> next_sibling(AreaId id) const { return link(nodes_[id].next_sibling); }
+    // The child ids in attach order (an empty list for an unknown id).
+    std::vector<AreaId> children(AreaId id) const;
+
+    // Footnote areas waiting to be placed at the bottom of a page, in
+    // registration order.
+    void register_footnote(AreaId page, AreaId footnote);
+    const std::vector<AreaId>* footnotes(AreaId page) const;
+
+private:
+    static constexpr AreaId kNone = std::numeric_limits<AreaId>::max();
+    static std::optional<AreaId> link(AreaId id) {
+        return id == kNone ? std::nullopt : std::optional<AreaId>(id);
+    }
+
+    struct Node {
+        Area area;
+        AreaId parent = kNone;
+        AreaId first_child = kNone;
+        AreaId next_sibling = kNone;
+        AreaId last_child = kNone;  // makes attach_child constant time
+    };
+
+    std::vector<Node> nodes_;
+    std::unordered_map<AreaId, std::vector<AreaId>> page_footnotes_;
+};
+
+}  // namespace lorp
