@@ -31,19 +31,39 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The position of the last character of `operators` outside parentheses, or
-// npos. "(" raises the nesting after itself, ")" lowers it.
-std::size_t last_top_level(std::string_view s, char first, char second) {
-    std::size_t found = std::string_view::npos;
+// The positions of the last "+" or "-" and the last "*" or "/" outside
+// parentheses, npos where there is none. "(" raises the nesting after itself,
+// ")" lowers it.
+struct TopLevelOperators {
+    std::size_t additive = std::string_view::npos;
+    std::size_t multiplicative = std::string_view::npos;
+};
+
+TopLevelOperators find_top_level_operators(std::string_view s) {
+    TopLevelOperators found;
     std::int64_t nesting = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
-        char c = s[i];
-        if (c == '(') {
-            ++nesting;
-        } else if (c == ')') {
-            --nesting;
-        } else if (nesting == 0 && (c == first || c == second)) {
-            found = i;
+        switch (s[i]) {
+            case '(':
+                ++nesting;
+                break;
+            case ')':
+                --nesting;
+                break;
+            case '+':
+            case '-':
+                if (nesting == 0) {
+                    found.additive = i;
+                }
+                break;
+            case '*':
+            case '/':
+                if (nesting == 0) {
+                    found.multiplicative = i;
+                }
+                break;
+            default:
+                break;
         }
     }
     return found;
@@ -61,10 +81,11 @@ public:
             if (depth > kMaxExpressionDepth) {
                 return ConversionError::parse("Expression nested too deeply");
             }
-            if (std::size_t p = last_top_level(s, '+', '-'); p != std::string_view::npos) {
+            TopLevelOperators found = find_top_level_operators(s);
+            if (std::size_t p = found.additive; p != std::string_view::npos) {
                 return binary(s, p, depth, s[p] == '+' ? ExpressionKind::Add : ExpressionKind::Sub);
             }
-            if (std::size_t p = last_top_level(s, '*', '/'); p != std::string_view::npos) {
+            if (std::size_t p = found.multiplicative; p != std::string_view::npos) {
                 return scaled(s, p, depth);
             }
             if (s.size() > 1 && s.front() == '(' && s.back() == ')') {

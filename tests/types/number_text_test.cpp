@@ -12,9 +12,10 @@ TEST(NumberTextTest, ShortestHasNoExponentAndNoTrailingZero) {
         double value;
         const char* expected;
     } cases[] = {
-        {1.0, "1"},         {255.0, "255"},   {-999999.0, "-999999"}, {1.5, "1.5"},
-        {0.0, "0"},         {-0.0, "0"},      {0.1, "0.1"},           {-0.5, "-0.5"},
-        {1e21, "1000000000000000000000"},     {1e-7, "0.0000001"},    {595.276, "595.276"},
+        {1.0, "1"},          {255.0, "255"},       {-999999.0, "-999999"},
+        {1.5, "1.5"},        {0.0, "0"},           {-0.0, "0"},
+        {0.1, "0.1"},        {-0.5, "-0.5"},       {1e21, "1000000000000000000000"},
+        {1e-7, "0.0000001"}, {595.276, "595.276"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(shortest(c.value), c.expected) << c.expected;
@@ -31,6 +32,23 @@ TEST(NumberTextTest, FixedDecimals) {
     out += ' ';
     append_fixed(out, 0.12345, 2);
     EXPECT_EQ(out, "1.000 -2.5 0.12");
+}
+
+TEST(NumberTextTest, RealKeepsOneDecimalAndUsesExponentAtTheExtremes) {
+    const struct {
+        double value;
+        const char* expected;
+    } cases[] = {
+        {2.0, "2.0"},           {0.0, "0.0"},       {-0.5, "-0.5"},
+        {1.5, "1.5"},           {0.0001, "0.0001"}, {0.00005, "5e-5"},
+        {-1.5e-7, "-1.5e-7"},   {1e16, "1e16"},     {9999999999999998.0, "9999999999999998.0"},
+        {1.25e300, "1.25e300"}, {1e-300, "1e-300"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(real_text(c.value), c.expected) << c.expected;
+    }
+    EXPECT_EQ(real_text(std::numeric_limits<double>::quiet_NaN()), "NaN");
+    EXPECT_EQ(real_text(-std::numeric_limits<double>::infinity()), "-inf");
 }
 
 }  // namespace
