@@ -1,0 +1,70 @@
+#include "properties/property_list.h"
+
+#include <cmath>
+
+#include "properties/relative_font_size.h"
+
+namespace lorp {
+
+namespace {
+
+constexpr Length kDefaultParentFontSize = Length::from_millipoints(12000);
+
+bool scales_parent(const RelativeFontSize* keyword) {
+    return keyword &&
+           (*keyword == RelativeFontSize::Larger || *keyword == RelativeFontSize::Smaller);
+}
+
+Length scale(Length parent, RelativeFontSize keyword) {
+    double millipoints = parent.millipoints();
+    millipoints = keyword == RelativeFontSize::Larger ? millipoints * kRelativeFontSizeStep
+                                                      : millipoints / kRelativeFontSizeStep;
+    return Length::from_real_millipoints(std::trunc(millipoints));
+}
+
+}  // namespace
+
+void PropertyList::remember_font_size(std::optional<Length> size) const {
+    font_size_state_ = size ? FontSizeState::Known : FontSizeState::None;
+    font_size_ = size.value_or(Length::zero());
+}
+
+std::optional<Length> PropertyList::font_size() const {
+    // Lists whose own answer scales their parent's size, from this list up.
+    // Walked as a loop so that a deep chain of inherited "larger" cannot
+    // exhaust the stack; every list on the way remembers its size.
+    std::vector<const PropertyList*> scaling;
+    std::optional<Length> top;  // the size of the list that ended the walk
+    for (const PropertyList* list = this; list; list = list->parent_) {
+        if (list->font_size_state_ != FontSizeState::Unknown) {
+            if (list->font_size_state_ == FontSizeState::Known) {
+                top = list->font_size_;
+            }
+            break;
+        }
+        const PropertyValue& value = list->value(PropertyId::FontSize);
+        const RelativeFontSize* keyword = value.relative_font_size();
+        if (scales_parent(keyword)) {
+            scaling.push_back(list);
+            continue;
+        }
+        if (const Length* length = value.length()) {
+            top = *length;
+        } else if (keyword) {
+            top = absolute_font_size(*keyword);
+        }
+        list->remember_font_size(top);
+        break;
+    }
+    if (scaling.empty()) {
+        return top;
+    }
+    Length size = top.value_or(kDefaultParentFontSize);
+    for (auto it = scaling.rbegin(); it != scaling.rend(); ++it) {
+        size = scale(size, *(*it)->value(PropertyId::FontSize).relative_font_size());
+        (*it)->remember_font_size(size);
+    }
+    return size;
+}
+
+}  // namespace lorp

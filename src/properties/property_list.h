@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "error/result.h"
+#include "properties/property_id.h"
+#include "properties/property_value.h"
+#include "types/length.h"
+
+namespace lorp {
+
+// One explicitly set property of an element.
+struct PropertySlot {
+    PropertyId id;
+    PropertyValue value;
+};
+
+// The properties of one element node: the values set on it, a link to the
+// parent element's list, and a lookup cache.
+//
+// Storage is sparse: only set properties take room, kept sorted by id. A list
+// does not own its parent; whoever owns the lists (the FO tree) keeps every
+// ancestor alive and in place for as long as lookups happen, which is why a
+// list can be neither copied nor moved.
+//
+// Life cycle: all set() calls on a list and on its ancestors come before the
+// first lookup on it or on its descendants; cached answers are not
+// invalidated when an ancestor changes. Lookups mutate the cache, so one list
+// must not be read from two threads at once.
+class PropertyList {
+public:
+    explicit PropertyList(const PropertyList* parent = nullptr) : parent_(parent) {}
+    PropertyList(const PropertyList&) = delete;
+    PropertyList& operator=(const PropertyList&) = delete;
+
+    // Null for the root and for elements whose parent keeps no list.
+    const PropertyList* parent() const { return parent_; }
+
+    // Stores the value, replacing any earlier one. Ids outside the catalogue
+    // are discarded.
+    void set(PropertyId id, PropertyValue value);
+
+    // The resolved value as a copy: the value set here unless it is Inherit;
+    // for Inherit (any property) or an unset inherited property, the parent's
+    // resolved value, or the initial value without a parent; otherwise the
+    // initial value. Fails with "Unknown property: {}" for an id outside the
+    // catalogue.
+    Result<PropertyValue> get(PropertyId id) const;
+
+    // The same answer without copying. The reference stays valid until the
+    // list that holds the value is changed or destroyed. Ids outside the
+    // catalogue resolve to Auto.
+    const PropertyValue& value(PropertyId id) const;
+
+    // The value set on this list itself, or null when unset.
+    const PropertyValue* own(PropertyId id) const;
+
+    // The set values in ascending id order.
+    std::span<const PropertySlot> slots() const { return slots_; }
+
+    // The font size in points as layout needs it: a Length is the size; an
+    // absolute keyword has its fixed size; "larger" and "smaller" scale the
+    // parent's size by 1.2 (truncated to whole millipoints), where the
+    // parent's size follows this same rule and is 12pt when there is no
+    // parent or its value is neither a length nor a keyword. A keyword is
+    // inherited as a keyword, so an inherited "larger" scales again against
+    // this list's parent. Any other value (a percentage, an expression)
+    // yields nothing and the caller uses its own default.
+    std::optional<Length> font_size() const;
+
+private:
+    struct CacheEntry {
+        PropertyId id;
+        // The list holding the resolved value, or null for the initial value.
+        const PropertyList* source;
+    };
+    enum class FontSizeState : std::uint8_t { Unknown, None, Known };
+
+    const CacheEntry* cached(PropertyId id) const;
+    void remember(PropertyId id, const PropertyList* source) const;
+    void forget(PropertyId id);
+    const PropertyValue& value_at(const PropertyList* source, PropertyId id) const;
+    void remember_font_size(std::optional<Length> size) const;
+
+    const PropertyList* parent_;
+    std::vector<PropertySlot> slots_;        // sorted by id
+    mutable std::vector<CacheEntry> cache_;  // sorted by id; inherited answers only
+    mutable FontSizeState font_size_state_ = FontSizeState::Unknown;
+    mutable Length font_size_;
+};
+
+}  // namespace lorp
