@@ -1,5 +1,6 @@
 #include "types/expression.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "types/number_text.h"
@@ -31,66 +32,143 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The positions of the last "+" or "-" and the last "*" or "/" outside
-// parentheses, npos where there is none. "(" raises the nesting after itself,
-// ")" lowers it.
-struct TopLevelOperators {
-    std::size_t additive = std::string_view::npos;
-    std::size_t multiplicative = std::string_view::npos;
-};
+// Where the operators of a whole expression text sit, so that each level of
+// the parse finds its operator by binary search instead of rescanning its text.
+//
+// An operator belongs to the level of a piece s when it lies in s and the
+// nesting in front of it, counted from the start of s ("(" raises it after
+// itself, ")" lowers it), is 0. Counted from the start of the whole text
+// instead, that is: its absolute nesting equals the absolute nesting at the
+// start of s. Pieces start at the same nesting as the text they were cut
+// from, except inside a parenthesis pair, which adds one.
+class OperatorIndex {
+public:
+    explicit OperatorIndex(std::string_view text) : text_(text) {
+        // Three scans: the range of nestings, the count per nesting, then the
+        // positions, bucketed by nesting and ascending within each bucket.
+        std::int64_t lowest = 0;
+        std::int64_t highest = 0;
+        scan([&](Class, std::int64_t nesting, std::size_t) {
+            lowest = std::min(lowest, nesting);
+            highest = std::max(highest, nesting);
+        });
+        std::size_t levels = static_cast<std::size_t>(highest - lowest) + 1;
+        for (Buckets& buckets : classes_) {
+            buckets.lowest = lowest;
+            buckets.starts.assign(levels + 1, 0);
+        }
+        scan([&](Class kind, std::int64_t nesting, std::size_t) {
+            ++classes_[kind].starts[static_cast<std::size_t>(nesting - lowest) + 1];
+        });
+        for (Buckets& buckets : classes_) {
+            for (std::size_t level = 1; level <= levels; ++level) {
+                buckets.starts[level] += buckets.starts[level - 1];
+            }
+            buckets.positions.resize(buckets.starts[levels]);
+        }
+        std::vector<std::size_t> fill[2] = {{classes_[0].starts.begin(), classes_[0].starts.end()},
+                                            {classes_[1].starts.begin(), classes_[1].starts.end()}};
+        scan([&](Class kind, std::int64_t nesting, std::size_t position) {
+            std::size_t& next = fill[kind][static_cast<std::size_t>(nesting - lowest)];
+            classes_[kind].positions[next++] = position;
+        });
+    }
 
-TopLevelOperators find_top_level_operators(std::string_view s) {
-    TopLevelOperators found;
-    std::int64_t nesting = 0;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        switch (s[i]) {
-            case '(':
-                ++nesting;
-                break;
-            case ')':
-                --nesting;
-                break;
-            case '+':
-            case '-':
-                if (nesting == 0) {
-                    found.additive = i;
-                }
-                break;
-            case '*':
-            case '/':
-                if (nesting == 0) {
-                    found.multiplicative = i;
-                }
-                break;
-            default:
-                break;
+    // The position within `piece` (a view into the indexed text whose start
+    // has nesting `nesting`) of its last "+" or "-" at its own level, or npos.
+    std::size_t last_additive(std::string_view piece, std::int64_t nesting) const {
+        return last(classes_[kAdditive], piece, nesting);
+    }
+    std::size_t last_multiplicative(std::string_view piece, std::int64_t nesting) const {
+        return last(classes_[kMultiplicative], piece, nesting);
+    }
+
+private:
+    enum Class { kAdditive = 0, kMultiplicative = 1 };
+
+    struct Buckets {
+        std::int64_t lowest = 0;
+        std::vector<std::size_t>
+            starts;  // bucket of nesting n: [starts[n - lowest], starts[n - lowest + 1])
+        std::vector<std::size_t> positions;  // ascending within each bucket
+    };
+
+    template <class Visit>
+    void scan(Visit visit) const {
+        std::int64_t nesting = 0;
+        for (std::size_t i = 0; i < text_.size(); ++i) {
+            switch (text_[i]) {
+                case '(':
+                    ++nesting;
+                    break;
+                case ')':
+                    --nesting;
+                    break;
+                case '+':
+                case '-':
+                    visit(kAdditive, nesting, i);
+                    break;
+                case '*':
+                case '/':
+                    visit(kMultiplicative, nesting, i);
+                    break;
+                default:
+                    break;
+            }
         }
     }
-    return found;
-}
+
+    std::size_t last(const Buckets& buckets, std::string_view piece, std::int64_t nesting) const {
+        std::int64_t level = nesting - buckets.lowest;
+        if (level < 0 || static_cast<std::size_t>(level) + 1 >= buckets.starts.size()) {
+            return std::string_view::npos;
+        }
+        auto first = buckets.positions.begin() +
+                     static_cast<std::ptrdiff_t>(buckets.starts[static_cast<std::size_t>(level)]);
+        auto last =
+            buckets.positions.begin() +
+            static_cast<std::ptrdiff_t>(buckets.starts[static_cast<std::size_t>(level) + 1]);
+        std::size_t begin = static_cast<std::size_t>(piece.data() - text_.data());
+        std::size_t end = begin + piece.size();
+        auto after = std::lower_bound(first, last, end);
+        if (after == first || *(after - 1) < begin) {
+            return std::string_view::npos;
+        }
+        return *(after - 1) - begin;
+    }
+
+    std::string_view text_;
+    Buckets classes_[2];
+};
 
 // Builds the tree bottom-up into `nodes`. Recursion follows the nesting of the
 // text, and every operator split or parenthesis pair costs one level of
-// `depth`, so it stops at kMaxExpressionDepth whatever the input.
+// `depth`, so it stops at kMaxExpressionDepth whatever the input. Each level
+// costs a binary search plus the trimming of its piece; literals are read once.
 class CalcParser {
 public:
-    explicit CalcParser(std::vector<ExpressionNode>& nodes) : nodes_(nodes) {}
+    CalcParser(std::string_view text, std::vector<ExpressionNode>& nodes)
+        : operators_(text), nodes_(nodes) {}
 
-    Result<ExpressionNodeId> parse(std::string_view s, int depth) {
+    // `s` is a trimmed view into the text given to the constructor, starting
+    // at absolute nesting `nesting`.
+    Result<ExpressionNodeId> parse(std::string_view s, int depth, std::int64_t nesting) {
         for (;;) {
             if (depth > kMaxExpressionDepth) {
                 return ConversionError::parse("Expression nested too deeply");
             }
-            TopLevelOperators found = find_top_level_operators(s);
-            if (std::size_t p = found.additive; p != std::string_view::npos) {
-                return binary(s, p, depth, s[p] == '+' ? ExpressionKind::Add : ExpressionKind::Sub);
+            if (std::size_t p = operators_.last_additive(s, nesting); p != std::string_view::npos) {
+                return binary(s, p, depth, nesting,
+                              s[p] == '+' ? ExpressionKind::Add : ExpressionKind::Sub);
             }
-            if (std::size_t p = found.multiplicative; p != std::string_view::npos) {
-                return scaled(s, p, depth);
+            if (std::size_t p = operators_.last_multiplicative(s, nesting);
+                p != std::string_view::npos) {
+                return scaled(s, p, depth, nesting);
             }
             if (s.size() > 1 && s.front() == '(' && s.back() == ')') {
                 s = trim_white_space(s.substr(1, s.size() - 2));
                 ++depth;
+                ++nesting;
                 continue;
             }
             if (!s.empty() && s.back() == '%') {
@@ -106,13 +184,15 @@ private:
         return static_cast<ExpressionNodeId>(nodes_.size() - 1);
     }
 
+    // Both operands start at the nesting of `s`: the operator sits at it.
     Result<ExpressionNodeId> binary(std::string_view s, std::size_t p, int depth,
-                                    ExpressionKind kind) {
-        Result<ExpressionNodeId> left = parse(trim_white_space(s.substr(0, p)), depth + 1);
+                                    std::int64_t nesting, ExpressionKind kind) {
+        Result<ExpressionNodeId> left = parse(trim_white_space(s.substr(0, p)), depth + 1, nesting);
         if (!left) {
             return std::move(left).error();
         }
-        Result<ExpressionNodeId> right = parse(trim_white_space(s.substr(p + 1)), depth + 1);
+        Result<ExpressionNodeId> right =
+            parse(trim_white_space(s.substr(p + 1)), depth + 1, nesting);
         if (!right) {
             return std::move(right).error();
         }
@@ -124,8 +204,9 @@ private:
     }
 
     // The right side of "*" and "/" is a plain number, never a node.
-    Result<ExpressionNodeId> scaled(std::string_view s, std::size_t p, int depth) {
-        Result<ExpressionNodeId> left = parse(trim_white_space(s.substr(0, p)), depth + 1);
+    Result<ExpressionNodeId> scaled(std::string_view s, std::size_t p, int depth,
+                                    std::int64_t nesting) {
+        Result<ExpressionNodeId> left = parse(trim_white_space(s.substr(0, p)), depth + 1, nesting);
         if (!left) {
             return std::move(left).error();
         }
@@ -200,6 +281,7 @@ private:
         return parse_error("Unknown unit: ", unit);
     }
 
+    OperatorIndex operators_;
     std::vector<ExpressionNode>& nodes_;
 };
 
@@ -235,8 +317,9 @@ void append_node(std::string& out, const Expression& expression, ExpressionNodeI
 }  // namespace
 
 Result<Expression> parse_expression(std::string_view text) {
+    std::string_view trimmed = trim_white_space(text);
     Expression expression;
-    Result<ExpressionNodeId> root = CalcParser(expression.nodes).parse(trim_white_space(text), 0);
+    Result<ExpressionNodeId> root = CalcParser(trimmed, expression.nodes).parse(trimmed, 0, 0);
     if (!root) {
         return std::move(root).error();
     }
