@@ -1,0 +1,9 @@
+#include "layout/engine/layout_context.h"
+
+namespace lorp {
+
+void record_id_page(LayoutContext& context, std::string_view id) {
+    context.id_pages.insert_or_assign(std::string(id), context.page_number);
+}
+
+}  // namespace lorp
