@@ -27,8 +27,31 @@ namespace lorp {
 //     nothing it declares is used;
 //   - a leading byte order mark is skipped; the encoding named by the XML
 //     declaration is not consulted: the text is always UTF-8.
-// Attributes are not examined while reading; see AttributeScanner and
-// AttributeList for reading them from a StartTag.
+// Attributes are only delimited while reading (quotes are respected when
+// looking for the ">" of a tag); their syntax is checked by AttributeScanner
+// and AttributeList, which the caller runs where it needs them, so a malformed
+// attribute on an element nobody examines is no failure. Line breaks are
+// handed over as written ("\r\n" is not folded).
+//
+// A caller's loop, roughly:
+//   XmlReader reader(document);
+//   NamespaceTable namespaces;
+//   AttributeList attributes;
+//   for (;;) {
+//       Result<XmlItem> item = reader.next();
+//       if (!item) return std::move(item).error();
+//       switch (item->kind) {
+//           case XmlItemKind::StartTag:
+//               namespaces.record_namespaces(*item);
+//               if (namespaces.resolve_element(item->name).is_fo) {
+//                   if (Status s = attributes.decode(*item, document); !s) ...
+//               }
+//               ...
+//           case XmlItemKind::Text:  // expand_references, then trim_unicode_whitespace
+//           ...
+//           case XmlItemKind::EndOfDocument: return ...;
+//       }
+//   }
 //
 // Any failure is an XmlLocated error "XML parsing error: {description}" at the
 // line and column of the offending byte. The descriptions:
