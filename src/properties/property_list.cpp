@@ -89,14 +89,14 @@ const PropertyValue& PropertyList::value(PropertyId id) const {
         return own_value ? *own_value : initial_value(id);
     }
 
+    if (const CacheEntry* hit = cached(id)) {
+        return value_at(hit->source, id);
+    }
     // Walk up, without recursion, to the first list that answers by itself or
     // already knows the answer. `stop` is that list (null when the walk runs
     // past the root); `source` holds the answer (null for the initial value).
     const PropertyList* source = nullptr;
     const PropertyList* stop = nullptr;
-    if (const CacheEntry* hit = cached(id)) {
-        return value_at(hit->source, id);
-    }
     for (const PropertyList* list = parent_; list; list = list->parent_) {
         const PropertyValue* held = list->own(id);
         if (!defers_to_parent(held, id)) {
