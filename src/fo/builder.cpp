@@ -114,9 +114,9 @@ private:
                 parent_list = parent->properties();
             }
         }
-        Result<PropertyListPtr> properties = properties_.parse(parent_list, attributes);
-        if (!properties) {
-            return std::move(properties).error();
+        PropertyList& properties = tree_.new_property_list(parent_list);
+        if (Status filled = properties_.fill(properties, attributes); !filled) {
+            return filled;
         }
 
         if (resolved.local_name == "root") {
@@ -128,10 +128,12 @@ private:
             }
         }
 
-        Result<FoElementData> data =
-            make_node_data(resolved.local_name, attributes, std::move(properties).value());
+        Result<FoElementData> data = make_node_data(resolved.local_name, attributes, &properties);
         if (!data) {
             return std::move(data).error();
+        }
+        if (data->properties() == nullptr) {
+            tree_.discard_last_property_list(properties);
         }
         if (Status room = check_room(); !room) {
             return room;

@@ -269,7 +269,7 @@ std::optional<char32_t> first_character(std::string_view value) {
 
 Result<FoElementData> make_node_data(std::string_view local_name,
                                      std::span<const XmlAttribute> attributes,
-                                     PropertyListPtr properties) {
+                                     PropertyList* properties) {
     const std::optional<FoElement> kind = find_element(local_name);
     if (!kind) {
         std::string message = "Unknown FO element: ";
@@ -282,10 +282,8 @@ Result<FoElementData> make_node_data(std::string_view local_name,
         return ConversionError::missing_attribute(std::string(local_name),
                                                   std::string(reader.missing()));
     }
-    if (!keeps_property_list(*kind)) {
-        properties.reset();
-    }
-    return FoElementData(*kind, std::move(record), std::move(properties));
+    return FoElementData(*kind, std::move(record),
+                         keeps_property_list(*kind) ? properties : nullptr);
 }
 
 }  // namespace lorp

@@ -11,14 +11,15 @@
 namespace lorp {
 
 // Makes the node data of an XSL-FO element from its local name, its decoded
-// attributes in document order and its already parsed PropertyList. The list
-// is moved into the result for the kinds that keep one and released otherwise.
+// attributes in document order and its already parsed PropertyList (may be
+// null). The result holds the list only for the kinds that keep one; the
+// caller releases it otherwise.
 // Fails with "Unknown FO element: {}" for a name outside the catalogue and with
 // a missing-attribute error when a required attribute is absent (an empty
 // value is present). Typed attribute values never fail: unusable ones fall back.
 Result<FoElementData> make_node_data(std::string_view local_name,
                                      std::span<const XmlAttribute> attributes,
-                                     PropertyListPtr properties);
+                                     PropertyList* properties);
 
 // The typed-attribute conversions, exposed for their own tests.
 

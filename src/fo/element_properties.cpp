@@ -5,18 +5,15 @@
 
 namespace lorp {
 
-void PropertyListDeleter::operator()(PropertyList* list) const noexcept {
-    delete list;
-}
-
-Result<PropertyListPtr> ElementPropertyParser::parse(const PropertyList* parent,
-                                                     std::span<const XmlAttribute> attributes) {
-    PropertyListPtr list(new PropertyList(parent));
-    (void)attributes;  // the attribute pass is not wired in yet
-    if (Status valid = validate_properties(list->slots()); !valid) {
-        return std::move(valid).error();
+Status ElementPropertyParser::fill(PropertyList& list, std::span<const XmlAttribute> attributes) {
+    texts_.clear();
+    for (const XmlAttribute& a : attributes) {
+        texts_.push_back({a.name, a.value});
     }
-    return list;
+    if (Status applied = apply_attributes(list, texts_); !applied) {
+        return applied;
+    }
+    return validate_properties(list.slots());
 }
 
 }  // namespace lorp

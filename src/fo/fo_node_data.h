@@ -1,26 +1,27 @@
 #pragma once
 
+#include <cstdint>
+#include <limits>
 #include <memory>
 #include <string_view>
 #include <variant>
 
 #include "fo/element_attributes.h"
-#include "fo/element_properties.h"
 #include "fo/fo_element.h"
 
 namespace lorp {
 
+class PropertyList;
+
 // An XSL-FO element node: its kind, its element-specific attributes and, for
-// the kinds that keep one, its PropertyList. Both are held out of line so a
-// node stays small whatever its kind.
+// the kinds that keep one, its PropertyList. The attributes are held out of
+// line and the list is owned by the tree, so a node stays small whatever its
+// kind.
 class FoElementData {
 public:
-    explicit FoElementData(FoElement kind);
-    FoElementData(FoElement kind, std::unique_ptr<ElementAttributes> attributes,
-                  PropertyListPtr properties);
-    FoElementData(FoElementData&&) noexcept;
-    FoElementData& operator=(FoElementData&&) noexcept;
-    ~FoElementData();
+    explicit FoElementData(FoElement kind, std::unique_ptr<ElementAttributes> attributes = nullptr,
+                           PropertyList* properties = nullptr)
+        : attributes_(std::move(attributes)), properties_(properties), kind_(kind) {}
 
     FoElement kind() const { return kind_; }
 
@@ -36,13 +37,18 @@ public:
     }
 
     // Null for the kinds that keep no PropertyList.
-    const PropertyList* properties() const { return properties_.get(); }
-    PropertyList* mutable_properties() { return properties_.get(); }
+    const PropertyList* properties() const { return properties_; }
 
 private:
-    FoElement kind_;
+    friend class FoTree;
+    static constexpr std::uint32_t kNoId = std::numeric_limits<std::uint32_t>::max();
+
     std::unique_ptr<ElementAttributes> attributes_;
-    PropertyListPtr properties_;
+    PropertyList* properties_;  // owned by the tree
+    // Only elements carry ids, so the node's id lives here, in what would
+    // otherwise be padding: an index into the tree's id texts.
+    std::uint32_t id_ = kNoId;
+    FoElement kind_;
 };
 
 // A retained run of character data. The text lives in the tree's text store.

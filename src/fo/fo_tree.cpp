@@ -4,13 +4,6 @@
 
 namespace lorp {
 
-std::optional<std::string_view> FoNode::id() const {
-    if (id_.data() == nullptr) {
-        return std::nullopt;
-    }
-    return id_;
-}
-
 FoTree::Children::iterator& FoTree::Children::iterator::operator++() {
     at_ = tree_->node(at_).next_sibling_;
     return *this;
@@ -25,11 +18,34 @@ NodeId FoTree::push(FoNode node) {
 }
 
 NodeId FoTree::add_node(std::optional<std::string_view> id, FoNodeData data) {
-    FoNode node(std::move(data));
-    if (id) {
-        node.id_ = texts_.store(*id);
+    if (auto* element = std::get_if<FoElementData>(&data)) {
+        if (id) {
+            element->id_ = static_cast<std::uint32_t>(id_texts_.size());
+            id_texts_.push_back(texts_.store(*id));
+        }
     }
-    return push(std::move(node));
+    return push(FoNode(std::move(data)));
+}
+
+PropertyList& FoTree::new_property_list(const PropertyList* parent) {
+    return property_lists_.emplace_back(parent);
+}
+
+void FoTree::discard_last_property_list(const PropertyList& list) {
+    if (!property_lists_.empty() && &property_lists_.back() == &list) {
+        property_lists_.pop_back();
+    }
+}
+
+std::optional<std::string_view> FoTree::id_of(NodeId id) const {
+    if (id >= count_) {
+        return std::nullopt;
+    }
+    const FoElementData* element = node(id).element();
+    if (element == nullptr || element->id_ == FoElementData::kNoId) {
+        return std::nullopt;
+    }
+    return id_texts_[element->id_];
 }
 
 Status FoTree::append_child(NodeId parent, NodeId child) {
@@ -85,8 +101,8 @@ Status FoTree::register_id(std::string_view id, NodeId node) {
     }
     // The key must outlive the caller's text: use the node's own copy when it is the same id.
     std::string_view key;
-    if (node < count_ && at(node).id_.data() != nullptr && at(node).id_ == id) {
-        key = at(node).id_;
+    if (std::optional<std::string_view> own = id_of(node); own && *own == id) {
+        key = *own;
     } else {
         key = texts_.store(id);
     }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <iterator>
 #include <limits>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "error/result.h"
 #include "fo/fo_node_data.h"
 #include "fo/text_store.h"
+#include "properties/property_list.h"
 
 namespace lorp {
 
@@ -21,16 +23,13 @@ namespace lorp {
 using NodeId = std::size_t;
 
 // One node of the tree. Links are stored as 32-bit indexes with a sentinel for
-// "absent" and read back as optional NodeIds.
+// "absent" and read back as optional NodeIds. A node's "id" attribute is read
+// through FoTree::id_of.
 class FoNode {
 public:
     std::optional<NodeId> parent() const { return link(parent_); }
     std::optional<NodeId> first_child() const { return link(first_child_); }
     std::optional<NodeId> next_sibling() const { return link(next_sibling_); }
-
-    // The element's "id" attribute as written; absent on text nodes and on
-    // elements without one.
-    std::optional<std::string_view> id() const;
 
     const FoNodeData& data() const { return data_; }
 
@@ -54,7 +53,6 @@ private:
     Link first_child_ = kNone;
     Link next_sibling_ = kNone;
     Link last_child_ = kNone;  // makes appending a child constant time
-    std::string_view id_;      // null data means no id; the text lives in the tree's store
     FoNodeData data_;
 };
 
@@ -125,12 +123,21 @@ public:
     // Maps an id value to its node; a value already in use is an error.
     Status register_id(std::string_view id, NodeId node);
 
+    // A new, empty PropertyList linked to parent, owned by the tree, for the
+    // element about to be added. The most recent one can be given back while
+    // no other has been made since, for the kinds that keep none.
+    PropertyList& new_property_list(const PropertyList* parent);
+    void discard_last_property_list(const PropertyList& list);
+
     // Precondition: id < node_count().
     const FoNode& node(NodeId id) const { return blocks_[id >> kBlockBits][id & kBlockMask]; }
     // Empty when id names no node.
     Children children(NodeId id) const;
     std::size_t node_count() const { return count_; }
     std::optional<NodeId> lookup_id(std::string_view id) const;
+    // The element's "id" attribute as written; absent for text nodes, for
+    // elements without one and when id names no node.
+    std::optional<std::string_view> id_of(NodeId id) const;
 
     // The document language from fo:root; absent when not given.
     const std::optional<std::string>& language() const { return language_; }
@@ -154,7 +161,10 @@ private:
     std::size_t count_ = 0;
     std::optional<std::string> language_;
     std::unordered_map<std::string_view, NodeId> ids_;  // keys live in texts_
+    std::vector<std::string_view> id_texts_;            // by FoElementData::id_, in texts_
     TextStore texts_;
+    // Lists never move once made: their children point at them.
+    std::deque<PropertyList> property_lists_;
 };
 
 }  // namespace lorp

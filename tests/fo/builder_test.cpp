@@ -159,8 +159,8 @@ TEST(FoTreeBuilder, IdsAreRegisteredForXslFoElementsOnly) {
     EXPECT_EQ(tree->lookup_id("a"), NodeId{1});
     EXPECT_EQ(tree->lookup_id("A"), NodeId{3});
     EXPECT_FALSE(tree->lookup_id("b"));
-    EXPECT_EQ(tree->node(1).id(), "a");
-    EXPECT_FALSE(tree->node(2).id());  // the text node
+    EXPECT_EQ(tree->id_of(1), "a");
+    EXPECT_FALSE(tree->id_of(2));  // the text node
 
     EXPECT_EQ(error_of(in_root("<fo:block id='a'/><fo:block><fo:inline id='a'/></fo:block>")),
               "Duplicate ID 'a': already used by node 1 (attempted reuse at node 3)");

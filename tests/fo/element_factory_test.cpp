@@ -19,7 +19,7 @@ Result<FoElementData> make(std::string_view name, const std::vector<Attr>& attrs
     for (const Attr& a : attrs) {
         list.push_back({a.name, a.value});
     }
-    return make_node_data(name, list, PropertyListPtr());
+    return make_node_data(name, list, nullptr);
 }
 
 template <class T>

@@ -74,7 +74,7 @@ TEST(FoTree, TextIsKeptOnlyUnderKindsThatTakeText) {
     tree.add_text(block, "t");
     tree.add_text(NodeId{1}, "under a text node");
     EXPECT_EQ(tree.node_count(), 2u);
-    EXPECT_FALSE(tree.node(1).id());
+    EXPECT_FALSE(tree.id_of(1));
 }
 
 TEST(FoTree, AppendChildRefusesMissingNodesChildFirst) {
@@ -97,8 +97,9 @@ TEST(FoTree, IdsAreExactTextAndUniqueWithTheMessageNamingBothNodes) {
     EXPECT_EQ(tree.lookup_id("intro"), b);
     EXPECT_EQ(tree.lookup_id(""), c);
     EXPECT_FALSE(tree.lookup_id("Intro "));
-    EXPECT_EQ(tree.node(a).id(), "Intro");
-    EXPECT_EQ(tree.node(c).id(), "");
+    EXPECT_EQ(tree.id_of(a), "Intro");
+    EXPECT_EQ(tree.id_of(c), "");
+    EXPECT_FALSE(tree.id_of(99));
 
     const NodeId d = add_element(tree, FoElement::Inline, "Intro");
     EXPECT_EQ(message_of(tree.register_id("Intro", d)),
