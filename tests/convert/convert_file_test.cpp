@@ -14,6 +14,7 @@ namespace lorp {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 constexpr const char* kDocument =
     "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">"
@@ -59,8 +60,7 @@ TEST_F(ConvertFileTest, ReadFailuresNameTheInputAndCreateNoOutput) {
          "Failed to read " + path("missing.fo") + ": No such file or directory (os error 2)"},
         {path("latin1.fo"),
          "Failed to read " + path("latin1.fo") + ": stream did not contain valid UTF-8"},
-        {std::string("in\0.fo", 6),
-         std::string("Failed to read in\0.fo: file name contained an unexpected NUL byte", 65)},
+        {"in\0.fo"s, "Failed to read in\0.fo: file name contained an unexpected NUL byte"s},
     };
     const std::string output = path("out.pdf");
     for (const Case& c : cases) {
@@ -126,11 +126,10 @@ TEST_F(ConvertFileTest, WriteFailureComesAfterTheConversion) {
     EXPECT_EQ(display(*error),
               "Failed to write " + output + ": No such file or directory (os error 2)");
 
-    auto nul = convert_file(input_, std::string("out\0.pdf", 8));
+    auto nul = convert_file(input_, "out\0.pdf"s);
     ASSERT_TRUE(nul);
-    EXPECT_EQ(
-        display(*nul),
-        std::string("Failed to write out\0.pdf: file name contained an unexpected NUL byte", 67));
+    EXPECT_EQ(display(*nul),
+              "Failed to write out\0.pdf: file name contained an unexpected NUL byte"s);
 }
 
 TEST(ConversionTest, MissingBackEndIsAConversionErrorNamingIt) {
