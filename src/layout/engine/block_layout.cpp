@@ -95,7 +95,7 @@ private:
     Status step_block() {
         BlockFrame& frame = std::get<BlockFrame>(stack_.back());
         if (!frame.next) {
-            if (std::optional<std::string_view> id = run_.fo.node(frame.node).id()) {
+            if (std::optional<std::string_view> id = run_.fo.id_of(frame.node)) {
                 record_id_page(run_.context, *id);
             }
             stack_.pop_back();

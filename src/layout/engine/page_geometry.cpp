@@ -96,18 +96,21 @@ PageGeometry resolve_geometry(const FoTree& tree, std::string_view master_refere
         }
     }
 
-    const std::int32_t cw = sat_sub(sat_sub(pw, ml), mr);
-    const std::int32_t ch = sat_sub(sat_sub(sat_sub(sat_sub(ph, mt), mb), eb), ea);
-    const std::int32_t inner_top = sat_add(mt, eb);
+    // Each formula is summed in 64 bits and clamped once.
+    const std::int64_t cw = std::int64_t{pw} - ml - mr;
+    const std::int64_t ch = std::int64_t{ph} - mt - mb - eb - ea;
+    const std::int64_t inner_top = std::int64_t{mt} + eb;
+    const auto rect = [](std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h) {
+        return Rect{clamp_to_int32(x), clamp_to_int32(y), clamp_to_int32(w), clamp_to_int32(h)};
+    };
     g.page_width = pw;
     g.page_height = ph;
-    g.region_before = Rect{ml, mt, cw, eb};
-    g.region_after = Rect{ml, sat_sub(sat_sub(ph, mb), ea), cw, ea};
-    g.region_start = Rect{ml, inner_top, es, ch};
-    g.region_end = Rect{sat_sub(sat_sub(pw, mr), ee), inner_top, ee, ch};
+    g.region_before = rect(ml, mt, cw, eb);
+    g.region_after = rect(ml, std::int64_t{ph} - mb - ea, cw, ea);
+    g.region_start = rect(ml, inner_top, es, ch);
+    g.region_end = rect(std::int64_t{pw} - mr - ee, inner_top, ee, ch);
     g.region_body =
-        Rect{sat_add(sat_add(ml, es), bl), sat_add(inner_top, bt),
-             sat_sub(sat_sub(sat_sub(sat_sub(cw, es), ee), bl), br), sat_sub(sat_sub(ch, bt), bb)};
+        rect(std::int64_t{ml} + es + bl, inner_top + bt, cw - es - ee - bl - br, ch - bt - bb);
     return g;
 }
 

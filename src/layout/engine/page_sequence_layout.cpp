@@ -34,7 +34,7 @@ Status layout_page_sequence(LayoutRun& run, NodeId sequence, const LayoutConfig&
         page_area.traits = region_traits(*properties, false);
     }
     const AreaId page = run.areas.add(std::move(page_area));
-    if (std::optional<std::string_view> id = run.fo.node(sequence).id()) {
+    if (std::optional<std::string_view> id = run.fo.id_of(sequence)) {
         record_id_page(run.context, *id);
     }
 
