@@ -98,13 +98,13 @@ void write_ext_gstate(PdfOutput& out, const PdfExtGState& state, std::size_t num
 // subdictionary of /Resources.
 template <class NumberOf>
 void write_resource_group(PdfOutput& out, std::string_view group, std::string_view prefix,
-                          std::size_t count, std::size_t first_index, NumberOf number_of) {
+                          std::size_t count, NumberOf number_of) {
     if (count == 0) {
         return;
     }
     out.raw("  /").raw(group).raw(" <<\n");
     for (std::size_t k = 0; k < count; ++k) {
-        out.raw("    /").raw(prefix).integer(as_int(first_index + k)).raw(" ");
+        out.raw("    /").raw(prefix).integer(as_int(k)).raw(" ");
         out.reference(number_of(k)).raw("\n");
     }
     out.raw("  >>\n");
@@ -118,11 +118,11 @@ void write_resources(PdfOutput& out, const PdfDocument& document, const ObjectNu
         out.reference(numbers.font_type0(k)).raw("\n");
     }
     out.raw("  >>\n");
-    write_resource_group(out, "XObject", "Im", document.images.size(), 0,
+    write_resource_group(out, "XObject", "Im", document.images.size(),
                          [&](std::size_t k) { return numbers.image(k); });
-    write_resource_group(out, "Shading", "Sh", document.shadings.size(), 0,
+    write_resource_group(out, "Shading", "Sh", document.shadings.size(),
                          [&](std::size_t k) { return numbers.shading_dictionary(k); });
-    write_resource_group(out, "ExtGState", "GS", document.ext_gstates.size(), 0,
+    write_resource_group(out, "ExtGState", "GS", document.ext_gstates.size(),
                          [&](std::size_t k) { return numbers.ext_gstate(k); });
     out.raw(">>\n");
 }
