@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "render/text/white_space.h"
 #include "types/number_text.h"
+#include "types/white_space.h"
 
 namespace lorp {
 
@@ -145,10 +145,14 @@ std::string render_text(const AreaTree& tree) {
         }
         writer.render_page(id);
     }
-    out.resize(length_without_trailing_space(out));
-    if (!out.empty()) {
-        out += '\n';
+    // Only the end is trimmed: the trimmed view's end is where the trailing
+    // white space starts.
+    const std::string_view kept = trim_white_space(out);
+    if (kept.empty()) {
+        return std::string();
     }
+    out.resize(static_cast<std::size_t>(kept.data() + kept.size() - out.data()));
+    out += '\n';
     return out;
 }
 

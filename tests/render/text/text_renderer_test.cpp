@@ -65,8 +65,8 @@ TEST(TextRendererTest, SiblingRunsConcatenateAndTrailingSpaceIsTrimmed) {
     t.text(b, " text. \n\n");
     const AreaId fl = t.under(body, AreaKind::Float);
     t.block_with(fl, "floated");
-    t.under(t.page(), AreaKind::RegionBody);  // an empty last page
-    EXPECT_EQ(render_text(t.tree), "Block 1 with inline text. \n\n\nfloated\n");
+    t.under(t.page(), AreaKind::RegionBody);  // an empty last page keeps its heading
+    EXPECT_EQ(render_text(t.tree), "Block 1 with inline text. \n\n\nfloated\n\f--- Page 2 ---\n");
 }
 
 TEST(TextRendererTest, HeaderAndFooterAreTrimmedAndRuled) {
