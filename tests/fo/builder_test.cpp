@@ -221,10 +221,10 @@ TEST(FoTreeBuilder, AnXslFoElementDirectlyInsideTheObjectEndsTheCopy) {
 }
 
 TEST(FoTreeBuilder, PropertyListsLinkToTheEnclosingElementsList) {
-    Result<FoTree> tree =
-        build_fo_tree(in_root("<fo:page-sequence master-reference='m'><x:w xmlns:x='urn:x'>"
-                              "<fo:block><fo:inline/></fo:block></x:w></fo:page-sequence>"
-                              "<fo:page-sequence-master><fo:block/></fo:page-sequence-master>"));
+    Result<FoTree> tree = build_fo_tree(
+        in_root("<fo:page-sequence master-reference='m'><x:w xmlns:x='urn:x'>"
+                "<fo:block color='red'><fo:inline/></fo:block></x:w></fo:page-sequence>"
+                "<fo:page-sequence-master><fo:block/></fo:page-sequence-master>"));
     ASSERT_TRUE(tree) << display(tree.error());
     ASSERT_EQ(shape(*tree), "root(page-sequence(block(inline)) page-sequence-master(block))");
     auto list = [&](NodeId n) { return tree->node(n).element()->properties(); };
@@ -233,6 +233,9 @@ TEST(FoTreeBuilder, PropertyListsLinkToTheEnclosingElementsList) {
     EXPECT_EQ(list(1)->parent(), nullptr);
     EXPECT_EQ(list(2)->parent(), list(1));  // across the foreign element
     EXPECT_EQ(list(3)->parent(), list(2));
+    const Color* inherited = list(3)->value(PropertyId::Color).color();
+    ASSERT_NE(inherited, nullptr);
+    EXPECT_EQ(*inherited, (Color{255, 0, 0, 255}));
     EXPECT_EQ(list(4), nullptr);
     ASSERT_NE(list(5), nullptr);
     EXPECT_EQ(list(5)->parent(), nullptr);
@@ -271,6 +274,12 @@ TEST(FoTreeBuilder, FailuresEndTheParseWithTheirMessage) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(error_of(c.document), c.message) << c.document;
+    }
+    // A bad property value is reported before the element itself is looked at.
+    for (const char* element : {"foo", "flow"}) {
+        const std::string message =
+            error_of(in_root(std::string("<fo:") + element + " column-count='0'/>"));
+        EXPECT_EQ(message.rfind("Property validation error for column-count: ", 0), 0u) << message;
     }
     // Attributes of foreign elements are only looked at for namespace declarations.
     EXPECT_EQ(error_of(in_root("<x a='&bad;'/>")), "no error");
