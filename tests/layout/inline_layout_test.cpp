@@ -104,7 +104,8 @@ TEST(InlineLayoutTest, BasicLinkDestinations) {
         "fo:block>"));
     std::vector<std::pair<std::string, std::optional<std::string>>> links;
     for (AreaId id : areas_of(tree, AreaKind::Text)) {
-        links.emplace_back(text_of(tree.get(id)), tree.get(id).traits.link_destination);
+        links.emplace_back(text_of(tree.get(id)),
+                           tree.get(id).traits.link_destination.to_optional());
     }
     using P = std::pair<std::string, std::optional<std::string>>;
     EXPECT_EQ(links, (std::vector<P>{{"both", "http://e"},

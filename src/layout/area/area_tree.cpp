@@ -33,13 +33,14 @@ Status AreaTree::attach_child(AreaId parent, AreaId child) {
         return missing_area("Parent", parent);
     }
     Node& p = nodes_[parent];
-    nodes_[child].parent = parent;
+    nodes_[child].parent = static_cast<Link>(parent);
+    const auto link = static_cast<Link>(child);
     if (p.first_child == kNone) {
-        p.first_child = child;
+        p.first_child = link;
     } else {
-        nodes_[p.last_child].next_sibling = child;
+        nodes_[p.last_child].next_sibling = link;
     }
-    p.last_child = child;
+    p.last_child = link;
     return ok_status();
 }
 
@@ -48,7 +49,7 @@ std::vector<AreaId> AreaTree::children(AreaId id) const {
     if (!contains(id)) {
         return out;
     }
-    for (AreaId c = nodes_[id].first_child; c != kNone; c = nodes_[c].next_sibling) {
+    for (Link c = nodes_[id].first_child; c != kNone; c = nodes_[c].next_sibling) {
         out.push_back(c);
     }
     return out;

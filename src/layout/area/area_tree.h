@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <unordered_map>
@@ -24,7 +25,8 @@ public:
     // Room for this many areas without moving the arena.
     void reserve(std::size_t count) { nodes_.reserve(count); }
 
-    // Appends an unlinked area and returns its id.
+    // Appends an unlinked area and returns its id. An arena holds fewer than
+    // 2^32 - 1 areas (far more than memory allows).
     AreaId add(Area area);
 
     // Links child as the last child of parent. Fails with "Child area {} does
@@ -50,17 +52,20 @@ public:
     const std::vector<AreaId>* footnotes(AreaId page) const;
 
 private:
-    static constexpr AreaId kNone = std::numeric_limits<AreaId>::max();
-    static std::optional<AreaId> link(AreaId id) {
+    // Links are stored in 32 bits to keep nodes small; the arena never
+    // holds more areas than that.
+    using Link = std::uint32_t;
+    static constexpr Link kNone = std::numeric_limits<Link>::max();
+    static std::optional<AreaId> link(Link id) {
         return id == kNone ? std::nullopt : std::optional<AreaId>(id);
     }
 
     struct Node {
         Area area;
-        AreaId parent = kNone;
-        AreaId first_child = kNone;
-        AreaId next_sibling = kNone;
-        AreaId last_child = kNone;  // makes attach_child constant time
+        Link parent = kNone;
+        Link first_child = kNone;
+        Link next_sibling = kNone;
+        Link last_child = kNone;  // makes attach_child constant time
     };
 
     std::vector<Node> nodes_;

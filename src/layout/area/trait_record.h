@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "layout/area/shared_text.h"
 #include "types/color.h"
 
 namespace lorp {
@@ -42,13 +43,13 @@ using SideColors = std::array<Color, 4>;
 
 // The presentation data of one area. Every field may be absent, and absent is a
 // state of its own: a renderer uses its default, it does not read a zero.
-// Copying a record copies its strings.
+// Texts are immutable and shared between copies of a record.
 struct TraitRecord {
     std::optional<double> opacity;
-    std::optional<std::string> font_family;
-    std::optional<std::string> link_destination;
-    std::optional<std::string> leader_pattern;
-    std::optional<std::string> rule_style;
+    SharedText font_family;
+    SharedText link_destination;
+    SharedText leader_pattern;
+    SharedText rule_style;
     std::optional<std::int32_t> font_size;  // millipoints; renderers default to 12pt
     std::optional<std::int32_t> rule_thickness;
     std::optional<std::int32_t> letter_spacing;
