@@ -1,0 +1,19 @@
+#pragma once
+
+#include "layout/area/area_tree.h"
+#include "render/pdf/pdf_document.h"
+#include "render/pdf/resource_maps.h"
+
+namespace lorp {
+
+// The content stream and link annotations of one page. The page area paints
+// nothing itself; each area below it, in tree order, is clipped to its
+// rectangle when its overflow is hidden or scroll, paints its background and
+// borders, then by kind: a leader rule, a text run, an image, or its
+// children. Inline and Text areas with a link destination add a link
+// annotation. Coordinates are flipped against the page height into PDF user
+// space. The walk keeps its own stack, so nesting depth is not bounded by the
+// call stack.
+PdfPage draw_page(const AreaTree& tree, AreaId page, const ResourceMaps& resources);
+
+}  // namespace lorp

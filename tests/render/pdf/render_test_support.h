@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "layout/area/area_tree.h"
+#include "render/pdf/pdf_renderer.h"
+
+namespace lorp::render_test {
+
+// A US Letter page: 612 by 792 points.
+inline constexpr std::int32_t kPageWidth = 612000;
+inline constexpr std::int32_t kPageHeight = 792000;
+
+// A tree holding one page; areas are added under it with `child`.
+struct PageTree {
+    AreaTree tree;
+    AreaId page;
+
+    PageTree() : page(tree.add(Area::at(AreaKind::Page, 0, 0, kPageWidth, kPageHeight))) {}
+
+    AreaId child(AreaId parent, Area area) {
+        const AreaId id = tree.add(std::move(area));
+        EXPECT_TRUE(tree.attach_child(parent, id).ok());
+        return id;
+    }
+    AreaId child(Area area) { return child(page, std::move(area)); }
+};
+
+inline Area text_area(std::int32_t x, std::int32_t y, std::string text) {
+    Area area = Area::at(AreaKind::Text, x, y, 50000, 12000);
+    area.content = TextContent{std::move(text)};
+    return area;
+}
+
+// The rendered model of a tree that must render without error.
+inline PdfDocument rendered(const AreaTree& tree) {
+    auto result = render_pdf(tree, {});
+    EXPECT_TRUE(result.ok()) << display(result.error());
+    return result.ok() ? std::move(result).value() : PdfDocument{};
+}
+
+// The content stream of the tree's first page.
+inline std::string content(const AreaTree& tree) {
+    PdfDocument document = rendered(tree);
+    return document.pages.empty() ? "(no page)" : document.pages[0].content;
+}
+
+}  // namespace lorp::render_test
