@@ -219,7 +219,7 @@ Status check_line_height(const PropertyValue& value) {
         case ValueKind::Percentage:
             if (!(*value.percentage() > 0)) {
                 std::string message = "Line height percentage ";
-                append_shortest(message, *value.percentage() * 100);
+                append_shortest_percent(message, *value.percentage());
                 message += "% must be positive";
                 return failure(
                     PropertyId::LineHeight, value,

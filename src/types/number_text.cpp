@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <string_view>
+#include <string_view>
 
 namespace lorp {
 
@@ -40,6 +41,32 @@ std::string shortest(double value) {
     std::string out;
     append_shortest(out, value);
     return out;
+}
+
+void append_shortest_percent(std::string& out, double fraction) {
+    if (append_special(out, fraction)) {
+        return;
+    }
+    std::string digits = shortest(fraction);
+    std::string_view text = digits;
+    if (!text.empty() && text.front() == '-') {
+        out += '-';
+        text.remove_prefix(1);
+    }
+    std::size_t point = text.find('.');
+    std::string_view whole = text.substr(0, point);
+    std::string_view decimals = point == std::string_view::npos ? "" : text.substr(point + 1);
+    std::string shifted(whole);
+    for (std::size_t i = 0; i < 2; ++i) {
+        shifted += i < decimals.size() ? decimals[i] : '0';
+    }
+    std::size_t first = shifted.find_first_not_of('0');
+    out.append(first == std::string::npos ? std::string_view("0")
+                                          : std::string_view(shifted).substr(first));
+    if (decimals.size() > 2) {
+        out += '.';
+        out.append(decimals.substr(2));
+    }
 }
 
 void append_fixed(std::string& out, double value, int decimals) {

@@ -13,6 +13,12 @@ namespace lorp {
 void append_shortest(std::string& out, double value);
 std::string shortest(double value);
 
+// A fraction as the percentage it stands for, in the shortest form: 0.07
+// prints 7 and 0.125 prints 12.5. The decimal point of the fraction's shortest
+// form moves two places, so no binary noise from multiplying by 100 appears
+// (0.07 * 100 is 7.000000000000001).
+void append_shortest_percent(std::string& out, double fraction);
+
 // Exactly `decimals` digits after the point (0 to 17), rounded to nearest.
 void append_fixed(std::string& out, double value, int decimals);
 

@@ -23,7 +23,7 @@ Result<double> parse_percentage(std::string_view text) {
 
 std::string display_percentage(double fraction) {
     std::string out = "Percentage(";
-    append_shortest(out, fraction * 100.0);
+    append_shortest_percent(out, fraction);
     out += "%)";
     return out;
 }

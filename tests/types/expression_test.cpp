@@ -27,6 +27,7 @@ TEST(ExpressionTest, ValidExpressions) {
          "Sub(Sub(Literal(Length(1pt)), Literal(Length(2pt))), Literal(Length(3pt)))"},
         {"calc(8pt / 2 * 3)", "Mul(Div(Literal(Length(8pt)), 2.0), 3.0)"},
         {"calc(50%)", "Percentage(Percentage(50%))"},
+        {"calc(7%)", "Percentage(Percentage(7%))"},
         {"calc(50%%)", "Percentage(Percentage(50%))"},
         {"calc(50 %)", "Percentage(Percentage(50%))"},
         {"calc(100% - 10pt)", "Sub(Percentage(Percentage(100%)), Literal(Length(10pt)))"},

@@ -24,6 +24,22 @@ TEST(NumberTextTest, ShortestHasNoExponentAndNoTrailingZero) {
     EXPECT_EQ(shortest(std::numeric_limits<double>::max()).size(), 309u);
 }
 
+TEST(NumberTextTest, PercentMovesTheDecimalPoint) {
+    const struct {
+        double fraction;
+        const char* expected;
+    } cases[] = {
+        {0.07, "7"},     {0.57, "57"},   {0.125, "12.5"}, {1.0, "100"},     {0.0, "0"},
+        {-0.5, "-50"},   {0.001, "0.1"}, {12.0, "1200"},  {0.0000001, "0.00001"},
+        {1.2345678, "123.45678"},
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        append_shortest_percent(out, c.fraction);
+        EXPECT_EQ(out, c.expected) << c.expected;
+    }
+}
+
 TEST(NumberTextTest, FixedDecimals) {
     std::string out;
     append_fixed(out, 1.0, 3);
