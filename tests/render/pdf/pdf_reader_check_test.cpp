@@ -1,16 +1,11 @@
 // Real PDF readers judge the writer's files. Each check is skipped when its
 // tool is not installed.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 
 #include "render/pdf/pdf_strings.h"
 #include "render/pdf/pdf_test_support.h"
 #include "render/pdf/win_ansi_encoding.h"
+#include "render/reader_tools.h"
 
 namespace lorp {
 namespace {
@@ -18,45 +13,13 @@ namespace {
 using pdf_test::page;
 using pdf_test::written;
 
-bool installed(const std::string& tool) {
-    return std::system(("command -v " + tool + " >/dev/null 2>&1").c_str()) == 0;
-}
+using reader_tools::CommandResult;
+using reader_tools::installed;
+using reader_tools::run;
 
-struct CommandResult {
-    int status = -1;
-    std::string output;  // stdout and stderr together
-};
-
-CommandResult run(const std::string& command) {
-    CommandResult result;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) {
-        return result;
-    }
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        result.output.append(buffer, n);
-    }
-    int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-// A file in the test's temporary directory, removed again at the end.
-class PdfFile {
+class PdfFile : public reader_tools::TempFile {
 public:
-    explicit PdfFile(const std::string& bytes) {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ =
-            ::testing::TempDir() + "lorp_" + info->name() + "_" + std::to_string(getpid()) + ".pdf";
-        std::ofstream(path_, std::ios::binary) << bytes;
-    }
-    ~PdfFile() { std::remove(path_.c_str()); }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
+    explicit PdfFile(const std::string& bytes) : TempFile(bytes, ".pdf") {}
 };
 
 // A text object the way the page renderer writes one: Windows-1252 bytes,
