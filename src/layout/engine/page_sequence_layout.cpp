@@ -25,7 +25,8 @@ constexpr std::array<AreaKind, 4> kRegionKinds = {AreaKind::RegionBefore, AreaKi
 
 Status layout_page_sequence(LayoutRun& run, NodeId sequence, const LayoutConfig& config) {
     const auto* attributes = attributes_of<PageSequenceAttributes>(run.fo, sequence);
-    const std::string_view master = attributes != nullptr ? attributes->master_reference : "";
+    const std::string_view master =
+        attributes != nullptr ? std::string_view(attributes->master_reference) : std::string_view();
     const PageGeometry geometry =
         resolve_geometry(run.fo, master, config.default_page_width, config.default_page_height);
 
