@@ -28,13 +28,11 @@ NodeId FoTree::add_node(std::optional<std::string_view> id, FoNodeData data) {
 }
 
 PropertyList& FoTree::new_property_list(const PropertyList* parent) {
-    return property_lists_.emplace_back(parent);
+    return properties_->new_list(parent);
 }
 
 void FoTree::discard_last_property_list(const PropertyList& list) {
-    if (!property_lists_.empty() && &property_lists_.back() == &list) {
-        property_lists_.pop_back();
-    }
+    properties_->discard_last(list);
 }
 
 std::optional<std::string_view> FoTree::id_of(NodeId id) const {

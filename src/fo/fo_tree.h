@@ -2,9 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <iterator>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +15,7 @@
 #include "fo/fo_node_data.h"
 #include "fo/text_store.h"
 #include "properties/property_list.h"
+#include "properties/property_store.h"
 
 namespace lorp {
 
@@ -164,7 +165,7 @@ private:
     std::vector<std::string_view> id_texts_;            // by FoElementData::id_, in texts_
     TextStore texts_;
     // Lists never move once made: their children point at them.
-    std::deque<PropertyList> property_lists_;
+    std::unique_ptr<PropertyStore> properties_ = std::make_unique<PropertyStore>();
 };
 
 }  // namespace lorp

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "properties/property_store.h"
 #include "properties/relative_font_size.h"
 
 namespace lorp {
@@ -25,8 +26,8 @@ Length scale(Length parent, RelativeFontSize keyword) {
 }  // namespace
 
 void PropertyList::remember_font_size(std::optional<Length> size) const {
-    font_size_state_ = size ? FontSizeState::Known : FontSizeState::None;
-    font_size_ = size.value_or(Length::zero());
+    store().font_sizes_.insert_or_assign(this, 0,
+                                         {size.has_value(), size.value_or(Length::zero())});
 }
 
 std::optional<Length> PropertyList::font_size() const {
@@ -36,11 +37,14 @@ std::optional<Length> PropertyList::font_size() const {
     std::vector<const PropertyList*> scaling;
     std::optional<Length> top;  // the size of the list that ended the walk
     for (const PropertyList* list = this; list; list = list->parent_) {
-        if (list->font_size_state_ != FontSizeState::Unknown) {
-            if (list->font_size_state_ == FontSizeState::Known) {
-                top = list->font_size_;
+        if (list->store_ != nullptr) {
+            if (const PropertyStore::FontSizeAnswer* known =
+                    list->store_->font_sizes_.find(list, 0)) {
+                if (known->known) {
+                    top = known->size;
+                }
+                break;
             }
-            break;
         }
         const PropertyValue& value = list->value(PropertyId::FontSize);
         const RelativeFontSize* keyword = value.relative_font_size();

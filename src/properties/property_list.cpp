@@ -5,17 +5,12 @@
 
 #include "properties/initial_value.h"
 #include "properties/property_catalogue.h"
+#include "properties/property_store.h"
 #include "types/number_text.h"
 
 namespace lorp {
 
 namespace {
-
-template <class Entries>
-auto find_by_id(Entries& entries, PropertyId id) {
-    return std::lower_bound(entries.begin(), entries.end(), id,
-                            [](const auto& entry, PropertyId key) { return entry.id < key; });
-}
 
 // Whether a list with this own value (or none) takes the answer from its parent.
 bool defers_to_parent(const PropertyValue* own, PropertyId id) {
@@ -29,46 +24,42 @@ const PropertyValue& auto_value() {
 
 }  // namespace
 
+PropertyList::~PropertyList() {
+    if (owns_store_) {
+        delete store_;
+    }
+}
+
+PropertyStore& PropertyList::store() const {
+    if (store_ == nullptr) {
+        store_ = new PropertyStore();
+        owns_store_ = true;
+    }
+    return *store_;
+}
+
 void PropertyList::set(PropertyId id, PropertyValue value) {
     if (!is_catalogued(id)) {
         return;
     }
-    auto at = find_by_id(slots_, id);
-    if (at != slots_.end() && at->id == id) {
-        at->value = std::move(value);
-    } else {
-        slots_.insert(at, PropertySlot{id, std::move(value)});
-    }
-    forget(id);
+    store().set(*this, id, std::move(value));
+}
+
+std::span<const PropertySlot> PropertyList::slots() const {
+    return store_ != nullptr ? store_->run(begin_, count_) : std::span<const PropertySlot>();
 }
 
 const PropertyValue* PropertyList::own(PropertyId id) const {
-    auto at = find_by_id(slots_, id);
-    return at != slots_.end() && at->id == id ? &at->value : nullptr;
+    const std::span<const PropertySlot> run = slots();
+    auto at =
+        std::lower_bound(run.begin(), run.end(), id,
+                         [](const PropertySlot& slot, PropertyId key) { return slot.id < key; });
+    return at != run.end() && at->id == id ? &at->value : nullptr;
 }
 
-const PropertyList::CacheEntry* PropertyList::cached(PropertyId id) const {
-    auto at = find_by_id(cache_, id);
-    return at != cache_.end() && at->id == id ? &*at : nullptr;
-}
-
-void PropertyList::remember(PropertyId id, const PropertyList* source) const {
-    auto at = find_by_id(cache_, id);
-    if (at != cache_.end() && at->id == id) {
-        at->source = source;
-    } else {
-        cache_.insert(at, CacheEntry{id, source});
-    }
-}
-
-void PropertyList::forget(PropertyId id) {
-    auto at = find_by_id(cache_, id);
-    if (at != cache_.end() && at->id == id) {
-        cache_.erase(at);
-    }
-    if (id == PropertyId::FontSize) {
-        font_size_state_ = FontSizeState::Unknown;
-    }
+const PropertyList* const* PropertyList::cached(PropertyId id) const {
+    return store_ != nullptr ? store_->sources_.find(this, static_cast<std::uint16_t>(id))
+                             : nullptr;
 }
 
 const PropertyValue& PropertyList::value_at(const PropertyList* source, PropertyId id) const {
@@ -89,8 +80,8 @@ const PropertyValue& PropertyList::value(PropertyId id) const {
         return own_value ? *own_value : initial_value(id);
     }
 
-    if (const CacheEntry* hit = cached(id)) {
-        return value_at(hit->source, id);
+    if (const PropertyList* const* hit = cached(id)) {
+        return value_at(*hit, id);
     }
     // Walk up, without recursion, to the first list that answers by itself or
     // already knows the answer. `stop` is that list (null when the walk runs
@@ -104,8 +95,8 @@ const PropertyValue& PropertyList::value(PropertyId id) const {
             stop = list;
             break;
         }
-        if (const CacheEntry* hit = list->cached(id)) {
-            source = hit->source;
+        if (const PropertyList* const* hit = list->cached(id)) {
+            source = *hit;
             stop = list;
             break;
         }
@@ -113,7 +104,7 @@ const PropertyValue& PropertyList::value(PropertyId id) const {
     // Every list below `stop` deferred to its parent: each remembers the
     // answer, so later lookups anywhere on this path take one step.
     for (const PropertyList* list = this; list != stop; list = list->parent_) {
-        list->remember(id, source);
+        list->store().sources_.insert_or_assign(list, static_cast<std::uint16_t>(id), source);
     }
     return value_at(source, id);
 }

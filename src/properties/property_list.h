@@ -18,23 +18,32 @@ struct PropertySlot {
     PropertyValue value;
 };
 
+class PropertyStore;
+
 // The properties of one element node: the values set on it, a link to the
-// parent element's list, and a lookup cache.
+// parent element's list, and the lookup answers it remembers.
 //
-// Storage is sparse: only set properties take room, kept sorted by id. A list
-// does not own its parent; whoever owns the lists (the FO tree) keeps every
-// ancestor alive and in place for as long as lookups happen, which is why a
-// list can be neither copied nor moved.
+// Storage is sparse: only set properties take room, kept sorted by id. The
+// lists of a tree live in its PropertyStore, which also holds their slots
+// (lists with the same slots share them) and the remembered answers, so a
+// list that nobody reads costs 24 bytes. A list made on its own keeps a store
+// of its own. A list does not own its parent; whoever owns the lists keeps
+// every ancestor alive and in place for as long as lookups happen, which is
+// why a list can be neither copied nor moved.
 //
 // Life cycle: all set() calls on a list and on its ancestors come before the
 // first lookup on it or on its descendants; cached answers are not
-// invalidated when an ancestor changes. Lookups mutate the cache, so one list
-// must not be read from two threads at once.
+// invalidated when an ancestor changes. Lookups mutate the store's cache, so
+// the lists of one store must not be read from two threads at once.
 class PropertyList {
 public:
     explicit PropertyList(const PropertyList* parent = nullptr) : parent_(parent) {}
+    // A list whose slots and answers live in `store`, which outlives it.
+    PropertyList(const PropertyList* parent, PropertyStore& store)
+        : parent_(parent), store_(&store) {}
     PropertyList(const PropertyList&) = delete;
     PropertyList& operator=(const PropertyList&) = delete;
+    ~PropertyList();
 
     // Null for the root and for elements whose parent keeps no list.
     const PropertyList* parent() const { return parent_; }
@@ -58,8 +67,9 @@ public:
     // The value set on this list itself, or null when unset.
     const PropertyValue* own(PropertyId id) const;
 
-    // The set values in ascending id order.
-    std::span<const PropertySlot> slots() const { return slots_; }
+    // The set values in ascending id order. Valid until this list is changed
+    // or another list of its store is made.
+    std::span<const PropertySlot> slots() const;
 
     // The font size in points as layout needs it: a Length is the size; an
     // absolute keyword has its fixed size; "larger" and "smaller" scale the
@@ -72,24 +82,21 @@ public:
     std::optional<Length> font_size() const;
 
 private:
-    struct CacheEntry {
-        PropertyId id;
-        // The list holding the resolved value, or null for the initial value.
-        const PropertyList* source;
-    };
-    enum class FontSizeState : std::uint8_t { Unknown, None, Known };
+    friend class PropertyStore;
 
-    const CacheEntry* cached(PropertyId id) const;
-    void remember(PropertyId id, const PropertyList* source) const;
-    void forget(PropertyId id);
+    // The store, made on first use for a list without one.
+    PropertyStore& store() const;
+    // The list holding the remembered answer for id (null: the initial
+    // value), or null when nothing is remembered.
+    const PropertyList* const* cached(PropertyId id) const;
     const PropertyValue& value_at(const PropertyList* source, PropertyId id) const;
     void remember_font_size(std::optional<Length> size) const;
 
     const PropertyList* parent_;
-    std::vector<PropertySlot> slots_;        // sorted by id
-    mutable std::vector<CacheEntry> cache_;  // sorted by id; inherited answers only
-    mutable FontSizeState font_size_state_ = FontSizeState::Unknown;
-    mutable Length font_size_;
+    mutable PropertyStore* store_ = nullptr;
+    std::uint32_t begin_ = 0;  // first slot of the run in the store
+    std::uint16_t count_ = 0;
+    mutable bool owns_store_ = false;
 };
 
 }  // namespace lorp

@@ -7,27 +7,168 @@
 
 namespace lorp {
 
+template <class T>
+struct PropertyValue::Boxed : Box {
+    explicit Boxed(T held) : value(std::move(held)) {}
+    T value;
+};
+
+namespace {
+using Items = std::vector<PropertyValue>;
+using Two = std::pair<PropertyValue, PropertyValue>;
+}  // namespace
+
+PropertyValue::PropertyValue(const PropertyValue& other) noexcept
+    : payload_(other.payload_), kind_(other.kind_) {
+    if (is_boxed(kind_)) {
+        retain();
+    }
+}
+
+PropertyValue::PropertyValue(PropertyValue&& other) noexcept
+    : payload_(other.payload_), kind_(other.kind_) {
+    other.kind_ = ValueKind::Auto;
+    other.payload_.bits = 0;
+}
+
+PropertyValue& PropertyValue::operator=(const PropertyValue& other) noexcept {
+    if (is_boxed(other.kind_)) {
+        other.retain();  // first, so that assigning a value to itself keeps its box
+    }
+    if (is_boxed(kind_)) {
+        release();
+    }
+    payload_ = other.payload_;
+    kind_ = other.kind_;
+    return *this;
+}
+
+PropertyValue& PropertyValue::operator=(PropertyValue&& other) noexcept {
+    if (this != &other) {
+        if (is_boxed(kind_)) {
+            release();
+        }
+        payload_ = other.payload_;
+        kind_ = other.kind_;
+        other.kind_ = ValueKind::Auto;
+        other.payload_.bits = 0;
+    }
+    return *this;
+}
+
+void PropertyValue::release() noexcept {
+    const Box* box = payload_.box;
+    if (box->references.fetch_sub(1, std::memory_order_acq_rel) != 1) {
+        return;
+    }
+    switch (kind_) {
+        case ValueKind::String:
+            delete static_cast<const StringBox*>(box);
+            break;
+        case ValueKind::Gradient:
+            delete static_cast<const Boxed<Gradient>*>(box);
+            break;
+        case ValueKind::List:
+            delete static_cast<const Boxed<Items>*>(box);
+            break;
+        case ValueKind::Pair:
+            delete static_cast<const Boxed<Two>*>(box);
+            break;
+        case ValueKind::Expression:
+            delete static_cast<const Boxed<Expression>*>(box);
+            break;
+        case ValueKind::Length:
+        case ValueKind::Color:
+        case ValueKind::Enum:
+        case ValueKind::Percentage:
+        case ValueKind::Integer:
+        case ValueKind::Number:
+        case ValueKind::Boolean:
+        case ValueKind::RelativeFontSize:
+        case ValueKind::Auto:
+        case ValueKind::None:
+        case ValueKind::Inherit:
+            break;
+    }
+}
+
+template <class T>
+const T* PropertyValue::boxed(ValueKind kind) const {
+    return kind_ == kind ? &static_cast<const Boxed<T>*>(payload_.box)->value : nullptr;
+}
+
 PropertyValue PropertyValue::gradient(Gradient gradient) {
-    return PropertyValue(Boxed<Gradient>(std::move(gradient)));
+    return PropertyValue(ValueKind::Gradient, new Boxed<Gradient>(std::move(gradient)));
+}
+
+PropertyValue PropertyValue::string(std::string text) {
+    return PropertyValue(ValueKind::String, new StringBox(std::move(text)));
+}
+
+PropertyValue PropertyValue::list(std::vector<PropertyValue> items) {
+    return PropertyValue(ValueKind::List, new Boxed<Items>(std::move(items)));
 }
 
 PropertyValue PropertyValue::pair(PropertyValue first, PropertyValue second) {
-    return PropertyValue(PairValue{
-        Boxed<std::pair<PropertyValue, PropertyValue>>({std::move(first), std::move(second)})});
+    return PropertyValue(ValueKind::Pair, new Boxed<Two>(Two(std::move(first), std::move(second))));
+}
+
+PropertyValue PropertyValue::expression(Expression expression) {
+    return PropertyValue(ValueKind::Expression, new Boxed<Expression>(std::move(expression)));
 }
 
 const Gradient* PropertyValue::gradient() const {
-    const auto* boxed = std::get_if<Boxed<Gradient>>(&payload_);
-    return boxed ? &boxed->get() : nullptr;
+    return boxed<Gradient>(ValueKind::Gradient);
+}
+
+const std::vector<PropertyValue>* PropertyValue::list() const {
+    return boxed<Items>(ValueKind::List);
 }
 
 const std::pair<PropertyValue, PropertyValue>* PropertyValue::pair() const {
-    const auto* pair = std::get_if<PairValue>(&payload_);
-    return pair ? &pair->items.get() : nullptr;
+    return boxed<Two>(ValueKind::Pair);
+}
+
+const Expression* PropertyValue::expression() const {
+    return boxed<Expression>(ValueKind::Expression);
 }
 
 bool operator==(const PropertyValue& a, const PropertyValue& b) {
-    return a.payload_ == b.payload_;
+    if (a.kind_ != b.kind_) {
+        return false;
+    }
+    switch (a.kind_) {
+        case ValueKind::Length:
+            return *a.length() == *b.length();
+        case ValueKind::Color:
+            return *a.color() == *b.color();
+        case ValueKind::Gradient:
+            return a.payload_.box == b.payload_.box || *a.gradient() == *b.gradient();
+        case ValueKind::Enum:
+            return *a.enumeration() == *b.enumeration();
+        case ValueKind::String:
+            return a.payload_.box == b.payload_.box || *a.string() == *b.string();
+        case ValueKind::Percentage:
+        case ValueKind::Number:
+            return a.payload_.real == b.payload_.real;
+        case ValueKind::Integer:
+            return *a.integer() == *b.integer();
+        case ValueKind::Boolean:
+            return *a.boolean() == *b.boolean();
+        case ValueKind::List:
+            return a.payload_.box == b.payload_.box || *a.list() == *b.list();
+        case ValueKind::Pair:
+            return a.payload_.box == b.payload_.box || *a.pair() == *b.pair();
+        case ValueKind::RelativeFontSize:
+            return *a.relative_font_size() == *b.relative_font_size();
+        case ValueKind::Expression:
+            return a.payload_.box == b.payload_.box || *a.expression() == *b.expression();
+        case ValueKind::Auto:
+        case ValueKind::None:
+        case ValueKind::Inherit:
+            return true;
+    }
+    return false;
 }
 
 namespace {

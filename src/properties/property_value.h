@@ -1,11 +1,11 @@
 #pragma once
 
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <cstring>
 #include <string>
-#include <type_traits>
 #include <utility>
-#include <variant>
 #include <vector>
 
 #include "properties/relative_font_size.h"
@@ -16,7 +16,7 @@
 
 namespace lorp {
 
-// The kinds of PropertyValue, in the order of its payload alternatives.
+// The kinds of PropertyValue.
 enum class ValueKind : std::uint8_t {
     Length,
     Color,
@@ -36,10 +36,16 @@ enum class ValueKind : std::uint8_t {
     Inherit,
 };
 
-// The parsed value of one property. Values own their payload: copying a value
-// copies lists, pairs and expression trees whole. Keywords other than auto,
-// none, inherit and the font-size keywords are Strings that their consumers
-// interpret; Enum codes come only from initial values.
+// The parsed value of one property, in 16 bytes: the kind and an 8-byte
+// payload. Scalars live in the payload; strings, lists, pairs, gradients and
+// expressions live in an immutable, reference-counted box, so copying a value
+// never copies its payload and the four sides of a shorthand share one
+// string. Values behave as plain values all the same: nothing can change a
+// payload once it is built.
+//
+// Keywords other than auto, none, inherit and the font-size keywords are
+// Strings that their consumers interpret; Enum codes come only from initial
+// values.
 //
 // Read a value by switching on kind(), or with the typed accessors, which
 // return null when the value is of another kind:
@@ -48,140 +54,155 @@ enum class ValueKind : std::uint8_t {
 class PropertyValue {
 public:
     // Auto.
-    PropertyValue() = default;
+    PropertyValue() noexcept = default;
+    PropertyValue(const PropertyValue& other) noexcept;
+    PropertyValue(PropertyValue&& other) noexcept;
+    PropertyValue& operator=(const PropertyValue& other) noexcept;
+    PropertyValue& operator=(PropertyValue&& other) noexcept;
+    ~PropertyValue() {
+        if (is_boxed(kind_)) {
+            release();
+        }
+    }
 
-    static PropertyValue length(Length length) { return PropertyValue(length); }
-    static PropertyValue color(Color color) { return PropertyValue(color); }
+    static PropertyValue length(Length length) {
+        PropertyValue v(ValueKind::Length);
+        v.payload_.length = length;
+        return v;
+    }
+    static PropertyValue color(Color color) {
+        PropertyValue v(ValueKind::Color);
+        v.payload_.color = color;
+        return v;
+    }
     static PropertyValue gradient(Gradient gradient);
-    static PropertyValue enumeration(std::uint16_t code) { return PropertyValue(EnumCode{code}); }
-    static PropertyValue string(std::string text) { return PropertyValue(Text{std::move(text)}); }
+    static PropertyValue enumeration(std::uint16_t code) {
+        PropertyValue v(ValueKind::Enum);
+        v.payload_.code = code;
+        return v;
+    }
+    static PropertyValue string(std::string text);
     // The fraction: 50% is 0.5.
     static PropertyValue percentage(double fraction) {
-        return PropertyValue(PercentageValue{fraction});
+        PropertyValue v(ValueKind::Percentage);
+        v.payload_.real = fraction;
+        return v;
     }
-    static PropertyValue integer(std::int32_t value) { return PropertyValue(IntegerValue{value}); }
-    static PropertyValue number(double value) { return PropertyValue(NumberValue{value}); }
-    static PropertyValue boolean(bool value) { return PropertyValue(BooleanValue{value}); }
-    static PropertyValue list(std::vector<PropertyValue> items) {
-        return PropertyValue(ListValue{std::move(items)});
+    static PropertyValue integer(std::int32_t value) {
+        PropertyValue v(ValueKind::Integer);
+        v.payload_.integer = value;
+        return v;
     }
+    static PropertyValue number(double value) {
+        PropertyValue v(ValueKind::Number);
+        v.payload_.real = value;
+        return v;
+    }
+    static PropertyValue boolean(bool value) {
+        PropertyValue v(ValueKind::Boolean);
+        v.payload_.boolean = value;
+        return v;
+    }
+    static PropertyValue list(std::vector<PropertyValue> items);
     static PropertyValue pair(PropertyValue first, PropertyValue second);
-    static PropertyValue relative_font_size(RelativeFontSize size) { return PropertyValue(size); }
-    static PropertyValue expression(Expression expression) {
-        return PropertyValue(std::move(expression));
+    static PropertyValue relative_font_size(RelativeFontSize size) {
+        PropertyValue v(ValueKind::RelativeFontSize);
+        v.payload_.relative = size;
+        return v;
     }
-    static PropertyValue auto_value() { return PropertyValue(AutoKeyword{}); }
-    static PropertyValue none() { return PropertyValue(NoneKeyword{}); }
-    static PropertyValue inherit() { return PropertyValue(InheritKeyword{}); }
+    static PropertyValue expression(Expression expression);
+    static PropertyValue auto_value() { return PropertyValue(); }
+    static PropertyValue none() { return PropertyValue(ValueKind::None); }
+    static PropertyValue inherit() { return PropertyValue(ValueKind::Inherit); }
 
-    ValueKind kind() const { return static_cast<ValueKind>(payload_.index()); }
+    ValueKind kind() const { return kind_; }
 
-    const Length* length() const { return std::get_if<Length>(&payload_); }
-    const Color* color() const { return std::get_if<Color>(&payload_); }
+    const Length* length() const { return when(ValueKind::Length, &payload_.length); }
+    const Color* color() const { return when(ValueKind::Color, &payload_.color); }
     const Gradient* gradient() const;
-    const std::uint16_t* enumeration() const { return member(&EnumCode::code); }
-    const std::string* string() const { return member(&Text::text); }
-    const double* percentage() const { return member(&PercentageValue::fraction); }
-    const std::int32_t* integer() const { return member(&IntegerValue::value); }
-    const double* number() const { return member(&NumberValue::value); }
-    const bool* boolean() const { return member(&BooleanValue::value); }
-    const std::vector<PropertyValue>* list() const { return member(&ListValue::items); }
+    const std::uint16_t* enumeration() const { return when(ValueKind::Enum, &payload_.code); }
+    const std::string* string() const {
+        return kind_ == ValueKind::String ? &static_cast<const StringBox*>(payload_.box)->text
+                                          : nullptr;
+    }
+    const double* percentage() const { return when(ValueKind::Percentage, &payload_.real); }
+    const std::int32_t* integer() const { return when(ValueKind::Integer, &payload_.integer); }
+    const double* number() const { return when(ValueKind::Number, &payload_.real); }
+    const bool* boolean() const { return when(ValueKind::Boolean, &payload_.boolean); }
+    const std::vector<PropertyValue>* list() const;
     const std::pair<PropertyValue, PropertyValue>* pair() const;
     const RelativeFontSize* relative_font_size() const {
-        return std::get_if<RelativeFontSize>(&payload_);
+        return when(ValueKind::RelativeFontSize, &payload_.relative);
     }
-    const Expression* expression() const { return std::get_if<Expression>(&payload_); }
-    bool is_auto() const { return kind() == ValueKind::Auto; }
-    bool is_none() const { return kind() == ValueKind::None; }
-    bool is_inherit() const { return kind() == ValueKind::Inherit; }
+    const Expression* expression() const;
+    bool is_auto() const { return kind_ == ValueKind::Auto; }
+    bool is_none() const { return kind_ == ValueKind::None; }
+    bool is_inherit() const { return kind_ == ValueKind::Inherit; }
 
+    // Payload equality: boxed payloads compare by content.
     friend bool operator==(const PropertyValue& a, const PropertyValue& b);
 
-private:
-    // A heap payload that copies deeply; keeps rare large payloads out of line
-    // so that every value stays small.
-    template <class T>
-    class Boxed {
-    public:
-        explicit Boxed(T value) : ptr_(std::make_unique<T>(std::move(value))) {}
-        Boxed(const Boxed& other) : ptr_(std::make_unique<T>(*other.ptr_)) {}
-        Boxed(Boxed&&) noexcept = default;
-        Boxed& operator=(const Boxed& other) {
-            ptr_ = std::make_unique<T>(*other.ptr_);
-            return *this;
-        }
-        Boxed& operator=(Boxed&&) noexcept = default;
-        const T& get() const { return *ptr_; }
-        friend bool operator==(const Boxed& a, const Boxed& b) { return a.get() == b.get(); }
-
-    private:
-        std::unique_ptr<T> ptr_;
-    };
-
-    struct EnumCode {
-        std::uint16_t code;
-        friend bool operator==(const EnumCode&, const EnumCode&) = default;
-    };
-    struct Text {
-        std::string text;
-        friend bool operator==(const Text&, const Text&) = default;
-    };
-    struct PercentageValue {
-        double fraction;
-        friend bool operator==(const PercentageValue&, const PercentageValue&) = default;
-    };
-    struct IntegerValue {
-        std::int32_t value;
-        friend bool operator==(const IntegerValue&, const IntegerValue&) = default;
-    };
-    struct NumberValue {
-        double value;
-        friend bool operator==(const NumberValue&, const NumberValue&) = default;
-    };
-    struct BooleanValue {
-        bool value;
-        friend bool operator==(const BooleanValue&, const BooleanValue&) = default;
-    };
-    struct ListValue {
-        std::vector<PropertyValue> items;
-        friend bool operator==(const ListValue&, const ListValue&) = default;
-    };
-    struct PairValue {
-        Boxed<std::pair<PropertyValue, PropertyValue>> items;
-        friend bool operator==(const PairValue&, const PairValue&) = default;
-    };
-    struct AutoKeyword {
-        friend bool operator==(const AutoKeyword&, const AutoKeyword&) = default;
-    };
-    struct NoneKeyword {
-        friend bool operator==(const NoneKeyword&, const NoneKeyword&) = default;
-    };
-    struct InheritKeyword {
-        friend bool operator==(const InheritKeyword&, const InheritKeyword&) = default;
-    };
-
-    // Alternatives in ValueKind order.
-    using Payload =
-        std::variant<Length, Color, Boxed<Gradient>, EnumCode, Text, PercentageValue, IntegerValue,
-                     NumberValue, BooleanValue, ListValue, PairValue, RelativeFontSize, Expression,
-                     AutoKeyword, NoneKeyword, InheritKeyword>;
-    static_assert(std::variant_size_v<Payload> == static_cast<std::size_t>(ValueKind::Inherit) + 1);
-    static_assert(
-        std::is_same_v<
-            std::variant_alternative_t<static_cast<std::size_t>(ValueKind::Expression), Payload>,
-            Expression>);
-
-    template <class T>
-    explicit PropertyValue(T payload) : payload_(std::move(payload)) {}
-
-    template <class Record, class Field>
-    const Field* member(Field Record::*field) const {
-        const Record* record = std::get_if<Record>(&payload_);
-        return record ? &(record->*field) : nullptr;
+    // Whether both values hold the very same box (or equal scalars, bit for
+    // bit): a cheap test that implies equality.
+    bool shares_payload_with(const PropertyValue& other) const {
+        return kind_ == other.kind_ && payload_bits() == other.payload_bits();
+    }
+    // The payload's raw bits, for hashing together with kind().
+    std::uint64_t payload_bits() const {
+        std::uint64_t bits;
+        std::memcpy(&bits, &payload_, sizeof bits);
+        return bits;
     }
 
-    Payload payload_{AutoKeyword{}};
+private:
+    // The common head of every box; the count starts at one.
+    struct Box {
+        mutable std::atomic<std::uint32_t> references{1};
+    };
+    struct StringBox : Box {
+        explicit StringBox(std::string value) : text(std::move(value)) {}
+        std::string text;
+    };
+    template <class T>
+    struct Boxed;  // Box holding a T; defined where used
+
+    union Payload {
+        Payload() : bits(0) {}
+        std::uint64_t bits;
+        Length length;
+        Color color;
+        std::uint16_t code;
+        double real;
+        std::int32_t integer;
+        bool boolean;
+        RelativeFontSize relative;
+        const Box* box;
+    };
+    static_assert(sizeof(Payload) == 8);
+
+    static constexpr bool is_boxed(ValueKind kind) {
+        return kind == ValueKind::Gradient || kind == ValueKind::String ||
+               kind == ValueKind::List || kind == ValueKind::Pair || kind == ValueKind::Expression;
+    }
+
+    explicit PropertyValue(ValueKind kind) : kind_(kind) {}
+    PropertyValue(ValueKind kind, const Box* box) : kind_(kind) { payload_.box = box; }
+
+    template <class T>
+    const T* when(ValueKind kind, const T* field) const {
+        return kind_ == kind ? field : nullptr;
+    }
+    template <class T>
+    const T* boxed(ValueKind kind) const;
+
+    void retain() const { payload_.box->references.fetch_add(1, std::memory_order_relaxed); }
+    void release() noexcept;
+
+    Payload payload_;
+    ValueKind kind_ = ValueKind::Auto;
 };
+
+static_assert(sizeof(PropertyValue) == 16);
 
 // The diagnostic text quoted in validation messages: the kind's name and, when
 // there is a payload, its display in parentheses: Length(Length(12pt)),

@@ -92,19 +92,33 @@ TEST(PropertyValue, AccessorsAnswerOnlyForTheirOwnKind) {
     EXPECT_NE(PropertyValue::string("auto"), PropertyValue::auto_value());
 }
 
-TEST(PropertyValue, CopiesOwnTheirPayload) {
+TEST(PropertyValue, CopiesShareAnImmutablePayloadThatOutlivesTheOriginal) {
     PropertyValue original = PropertyValue::pair(
         PropertyValue::list({PropertyValue::string("Times,"), PropertyValue::string("serif")}),
         PropertyValue::gradient(gradient("linear-gradient(90deg, red, white, blue)")));
+    const std::string shown = display(original);
     PropertyValue copy = original;
     EXPECT_EQ(copy, original);
-    EXPECT_NE(copy.pair(), original.pair());
-    EXPECT_NE(copy.pair()->second.gradient(), original.pair()->second.gradient());
+    EXPECT_EQ(copy.pair(), original.pair());  // a copy shares, it does not duplicate
 
     PropertyValue assigned = PropertyValue::integer(0);
     assigned = original;
+    const PropertyValue& alias = assigned;
+    assigned = alias;  // self-assignment keeps the payload
     original = PropertyValue::none();
-    EXPECT_EQ(display(assigned), display(copy));
+    EXPECT_EQ(display(assigned), shown);
+    copy = PropertyValue::string("replaced");
+    EXPECT_EQ(display(assigned), shown);
+
+    PropertyValue moved = std::move(assigned);
+    EXPECT_TRUE(assigned.is_auto());
+    EXPECT_EQ(display(moved), shown);
+
+    // Equal content in separate boxes still compares equal.
+    EXPECT_EQ(PropertyValue::string("solid"), PropertyValue::string("solid"));
+    EXPECT_NE(PropertyValue::list({PropertyValue::string("a")}),
+              PropertyValue::list({PropertyValue::string("b")}));
+    EXPECT_EQ(sizeof(PropertyValue), 16u);
 }
 
 }  // namespace
