@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "layout/area/area_tree.h"
+#include "render/svg/clip_ids.h"
+
+namespace lorp {
+
+// The data URI of every Image area that holds an image, by area id.
+using ImageUris = std::unordered_map<AreaId, std::string>;
+
+// The elements of one page in drawing order, each a complete element text
+// (a clip group start and its end are two entries). The page area draws
+// nothing itself; each area below it is clipped when its overflow is hidden
+// or scroll, then draws its background, its border sides as filled
+// rectangles, and by kind a text run, a leader rule, an image, or its
+// children. Positions are absolute, in points, y downward. The walk keeps its
+// own stack, so nesting depth is not bounded by the call stack.
+std::vector<std::string> draw_svg_page(const AreaTree& tree, AreaId page, const ImageUris& images,
+                                       ClipIds& clip_ids);
+
+}  // namespace lorp
