@@ -87,6 +87,12 @@ public:
         if (png_ != nullptr) {
             info_ = png_create_info_struct(png_);
             png_set_read_fn(png_, &session, read_bytes);
+#ifdef PNG_HANDLE_AS_UNKNOWN_SUPPORTED
+            // Text, profiles and suggested palettes are never used: skip them
+            // rather than inflate them.
+            static const png_byte unused[] = "zTXt\0iTXt\0tEXt\0iCCP\0sPLT";
+            png_set_keep_unknown_chunks(png_, PNG_HANDLE_CHUNK_NEVER, unused, 5);
+#endif
         }
     }
     ~PngReadStructs() {
@@ -97,9 +103,15 @@ public:
     PngReadStructs(const PngReadStructs&) = delete;
     PngReadStructs& operator=(const PngReadStructs&) = delete;
 
-    bool created() const { return png_ != nullptr && info_ != nullptr; }
-    png_structp png() const { return png_; }
-    png_infop info() const { return info_; }
+    bool created() const {
+        return png_ != nullptr && info_ != nullptr;
+    }
+    png_structp png() const {
+        return png_;
+    }
+    png_infop info() const {
+        return info_;
+    }
 
 private:
     png_structp png_ = nullptr;

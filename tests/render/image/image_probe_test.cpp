@@ -104,6 +104,10 @@ TEST(ImageProbe, RejectsWithTheReadersMessageAndPrintsNothing) {
          "Failed to read JPEG info: JPEG datastream contains no image"},
         {"jpeg lossless", Bytes{0xFF, 0xD8, 0xFF, 0xC3, 0, 0, 0, 0},
          "Failed to read JPEG info: Unsupported JPEG process: SOF type 0xc3"},
+        // SOI, a one-component frame of 12-bit samples, a scan header
+        {"jpeg 12-bit gray", Bytes{0xFF, 0xD8, 0xFF, 0xC0, 0, 11, 12, 0, 1, 0, 1,    1, 1,
+                                   0x11, 0,    0xFF, 0xDA, 0, 8,  1,  1, 0, 0, 0x3F, 0},
+         "Failed to read JPEG info: Unsupported JPEG data precision 12"},
         {"jpeg two components", jpeg_file(2, 2, 2, JCS_UNKNOWN, JCS_UNKNOWN),
          "Unsupported JPEG pixel format: 2 components of 8 bits"},
     };
