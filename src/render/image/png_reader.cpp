@@ -87,12 +87,6 @@ public:
         if (png_ != nullptr) {
             info_ = png_create_info_struct(png_);
             png_set_read_fn(png_, &session, read_bytes);
-#ifdef PNG_HANDLE_AS_UNKNOWN_SUPPORTED
-            // Text, profiles and suggested palettes are never used: skip them
-            // rather than inflate them.
-            static const png_byte unused[] = "zTXt\0iTXt\0tEXt\0iCCP\0sPLT";
-            png_set_keep_unknown_chunks(png_, PNG_HANDLE_CHUNK_NEVER, unused, 5);
-#endif
         }
     }
     ~PngReadStructs() {
@@ -103,28 +97,28 @@ public:
     PngReadStructs(const PngReadStructs&) = delete;
     PngReadStructs& operator=(const PngReadStructs&) = delete;
 
-    bool created() const {
-        return png_ != nullptr && info_ != nullptr;
-    }
-    png_structp png() const {
-        return png_;
-    }
-    png_infop info() const {
-        return info_;
-    }
+    bool created() const { return png_ != nullptr && info_ != nullptr; }
+    png_structp png() const { return png_; }
+    png_infop info() const { return info_; }
 
 private:
     png_structp png_ = nullptr;
     png_infop info_ = nullptr;
 };
 
-// The two steps that may longjmp back. Neither holds a local of its own, so
-// returning through setjmp skips nothing. False means the decoder failed and
+// The two steps that may longjmp back. Neither holds an object with a
+// destructor, so returning through setjmp skips nothing. False means the decoder failed and
 // left its message in the session.
 bool read_info(png_structp png, png_infop info) {
     if (setjmp(png_jmpbuf(png))) {
         return false;
     }
+#ifdef PNG_HANDLE_AS_UNKNOWN_SUPPORTED
+    // Text, profiles and suggested palettes are never used: skip them rather
+    // than inflate them.
+    static const png_byte unused[] = "zTXt\0iTXt\0tEXt\0iCCP\0sPLT";
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, unused, 5);
+#endif
     png_read_info(png, info);
     return true;
 }
