@@ -1,5 +1,6 @@
 #include "layout/engine/inline_layout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -84,6 +85,8 @@ Status layout_children(LayoutRun& run, NodeId container, const TraitRecord& trai
     return ok_status();
 }
 
+constexpr int kMaxLeaderDots = 4096;
+
 Status layout_leader(LayoutRun& run, NodeId node, const InlineSlot& slot) {
     const PropertyList* properties = properties_of(run.fo, node);
     std::string pattern = "space";
@@ -106,6 +109,10 @@ Status layout_leader(LayoutRun& run, NodeId node, const InlineSlot& slot) {
                 dots = 1;
             }
         }
+        // A pattern width of a millipoint on a wide block would ask for
+        // billions of dots from a few bytes of input; a leader holds at most
+        // kMaxLeaderDots, more than any page is wide at a one-point pattern.
+        dots = std::min(dots, static_cast<double>(kMaxLeaderDots));
         traits.leader_pattern = "dots";
         return add_line_area(run, slot, AreaKind::Text, 0, slot.width, std::move(traits),
                              TextContent{std::string(static_cast<std::size_t>(dots), '.')});
