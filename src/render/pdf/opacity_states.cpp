@@ -1,5 +1,6 @@
 #include "render/pdf/opacity_states.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <map>

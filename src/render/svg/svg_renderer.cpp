@@ -64,7 +64,17 @@ Result<std::string> render_svg(const AreaTree& tree) {
         }
     }
 
-    std::string out(kDeclaration);
+    // The document is the elements plus a few dozen bytes per line and page.
+    std::size_t size = 256;
+    for (const PageElements& page : pages) {
+        size += 256;
+        for (const std::string& element : page.elements) {
+            size += element.size() + 8;
+        }
+    }
+    std::string out;
+    out.reserve(size);
+    out += kDeclaration;
     if (pages.empty()) {
         out += SvgElement("svg").raw("xmlns", kSvgNamespace).empty();
         return out;
