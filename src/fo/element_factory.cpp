@@ -46,8 +46,9 @@ bool all_digits(std::string_view s) {
 // missing is reported by name through `missing`.
 class AttributeReader {
 public:
-    AttributeReader(FoElement kind, std::span<const XmlAttribute> attributes)
-        : kind_(kind), attributes_(attributes) {}
+    AttributeReader(FoElement kind, std::span<const XmlAttribute> attributes,
+                    PropertyList* properties)
+        : kind_(kind), attributes_(attributes), properties_(properties) {}
 
     std::string required(std::string_view name) {
         if (auto value = find(attributes_, name)) {
@@ -61,8 +62,8 @@ public:
 
     std::string_view missing() const { return missing_; }
 
-    // Null for the kinds without element-specific attributes.
-    std::unique_ptr<ElementAttributes> read() {
+    // The node data, with a record for the kinds that have element-specific attributes.
+    FoElementData read() {
         const auto& a = attributes_;
         switch (kind_) {
             case FoElement::SimplePageMaster:
@@ -171,19 +172,20 @@ public:
             case FoElement::MultiPropertySet:
             case FoElement::Wrapper:
             case FoElement::InitialPropertySet:
-                return nullptr;
+                return FoElementData(kind_, properties_);
         }
-        return nullptr;
+        return FoElementData(kind_, properties_);
     }
 
 private:
     template <class T>
-    static std::unique_ptr<ElementAttributes> make(T record) {
-        return std::make_unique<ElementAttributes>(std::move(record));
+    FoElementData make(T record) const {
+        return FoElementData::with_attributes(kind_, std::move(record), properties_);
     }
 
     FoElement kind_;
     std::span<const XmlAttribute> attributes_;
+    PropertyList* properties_;
     std::string_view missing_;
 };
 
@@ -276,14 +278,13 @@ Result<FoElementData> make_node_data(std::string_view local_name,
         message.append(local_name);
         return ConversionError::invalid_element(std::move(message));
     }
-    AttributeReader reader(*kind, attributes);
-    std::unique_ptr<ElementAttributes> record = reader.read();
+    AttributeReader reader(*kind, attributes, keeps_property_list(*kind) ? properties : nullptr);
+    FoElementData data = reader.read();
     if (!reader.missing().empty()) {
         return ConversionError::missing_attribute(std::string(local_name),
                                                   std::string(reader.missing()));
     }
-    return FoElementData(*kind, std::move(record),
-                         keeps_property_list(*kind) ? properties : nullptr);
+    return data;
 }
 
 }  // namespace lorp

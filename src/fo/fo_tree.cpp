@@ -4,6 +4,8 @@
 
 namespace lorp {
 
+static_assert(sizeof(FoNode) == 32);
+
 FoTree::Children::iterator& FoTree::Children::iterator::operator++() {
     at_ = tree_->node(at_).next_sibling_;
     return *this;
@@ -17,14 +19,28 @@ NodeId FoTree::push(FoNode node) {
     return count_++;
 }
 
-NodeId FoTree::add_node(std::optional<std::string_view> id, FoNodeData data) {
-    if (auto* element = std::get_if<FoElementData>(&data)) {
-        if (id) {
-            element->id_ = static_cast<std::uint32_t>(id_texts_.size());
-            id_texts_.push_back(texts_.store(*id));
-        }
+FoNode::FoNode(FoNode&& other) noexcept
+    : parent_(other.parent_),
+      first_child_(other.first_child_),
+      next_sibling_(other.next_sibling_),
+      last_child_(other.last_child_) {
+    if (is_text()) {
+        new (&payload_.text) TextNode(other.payload_.text);
+    } else {
+        new (&payload_.element) FoElementData(std::move(other.payload_.element));
     }
-    return push(FoNode(std::move(data)));
+}
+
+NodeId FoTree::add_node(std::optional<std::string_view> id, FoNodeData data) {
+    if (auto* text = std::get_if<TextNode>(&data)) {
+        return push(FoNode(TextNode{texts_.store(text->text)}));
+    }
+    auto& element = std::get<FoElementData>(data);
+    if (id) {
+        element.id_ = static_cast<std::uint32_t>(id_texts_.size());
+        id_texts_.push_back(texts_.store(*id));
+    }
+    return push(FoNode(std::move(element)));
 }
 
 PropertyList& FoTree::new_property_list(const PropertyList* parent) {
@@ -57,6 +73,12 @@ Status FoTree::append_child(NodeId parent, NodeId child) {
         std::string message = "Parent node ";
         append_integer(message, static_cast<std::int64_t>(parent));
         message += " does not exist";
+        return ConversionError::generic(std::move(message));
+    }
+    if (node(parent).is_text()) {
+        std::string message = "Parent node ";
+        append_integer(message, static_cast<std::int64_t>(parent));
+        message += " is a text node";
         return ConversionError::generic(std::move(message));
     }
     link_last_child(static_cast<FoNode::Link>(parent), static_cast<FoNode::Link>(child));
@@ -127,7 +149,8 @@ FoElementData* FoTree::mutable_element(NodeId id) {
     if (id >= count_) {
         return nullptr;
     }
-    return std::get_if<FoElementData>(&at(id).data_);
+    FoNode& node = at(id);
+    return node.is_text() ? nullptr : &node.payload_.element;
 }
 
 }  // namespace lorp

@@ -23,38 +23,60 @@ namespace lorp {
 // a parent always has a smaller id than its children.
 using NodeId = std::size_t;
 
-// One node of the tree. Links are stored as 32-bit indexes with a sentinel for
-// "absent" and read back as optional NodeIds. A node's "id" attribute is read
-// through FoTree::id_of.
+// One node of the tree, in 32 bytes. Links are stored as 32-bit indexes with
+// a sentinel for "absent" and read back as optional NodeIds. A node's "id"
+// attribute is read through FoTree::id_of.
 class FoNode {
 public:
     std::optional<NodeId> parent() const { return link(parent_); }
     std::optional<NodeId> first_child() const { return link(first_child_); }
     std::optional<NodeId> next_sibling() const { return link(next_sibling_); }
 
-    const FoNodeData& data() const { return data_; }
-
     // The element payload, or null for a text node.
-    const FoElementData* element() const { return std::get_if<FoElementData>(&data_); }
+    const FoElementData* element() const { return is_text() ? nullptr : &payload_.element; }
     // The text of a text node, or null for an element.
-    const TextNode* text() const { return std::get_if<TextNode>(&data_); }
+    const TextNode* text() const { return is_text() ? &payload_.text : nullptr; }
+
+    FoNode(FoNode&& other) noexcept;
+    FoNode(const FoNode&) = delete;
+    FoNode& operator=(const FoNode&) = delete;
+    FoNode& operator=(FoNode&&) = delete;
+    ~FoNode() {
+        if (!is_text()) {
+            payload_.element.~FoElementData();
+        }
+    }
 
 private:
     friend class FoTree;
     using Link = std::uint32_t;
     static constexpr Link kNone = std::numeric_limits<Link>::max();
+    // A text node has no children: its last-child link marks it as text.
+    static constexpr Link kTextMark = kNone - 1;
 
     static std::optional<NodeId> link(Link value) {
         return value == kNone ? std::nullopt : std::optional<NodeId>(value);
     }
 
-    explicit FoNode(FoNodeData data) : data_(std::move(data)) {}
+    explicit FoNode(FoElementData element) {
+        new (&payload_.element) FoElementData(std::move(element));
+    }
+    explicit FoNode(TextNode text) : last_child_(kTextMark) { new (&payload_.text) TextNode(text); }
+
+    bool is_text() const { return last_child_ == kTextMark; }
+
+    union Payload {
+        Payload() {}
+        ~Payload() {}
+        FoElementData element;
+        TextNode text;
+    };
 
     Link parent_ = kNone;
     Link first_child_ = kNone;
     Link next_sibling_ = kNone;
     Link last_child_ = kNone;  // makes appending a child constant time
-    FoNodeData data_;
+    Payload payload_;
 };
 
 // The formatting-object tree: an append-only arena of nodes in document order,
@@ -62,8 +84,9 @@ private:
 // fills it; afterwards it is only read.
 class FoTree {
 public:
-    // The arena's capacity: links are 32-bit, one value is the "absent" sentinel.
-    static constexpr std::size_t kMaxNodes = FoNode::kNone;
+    // The arena's capacity: links are 32-bit; one value is the "absent"
+    // sentinel and one marks text nodes.
+    static constexpr std::size_t kMaxNodes = FoNode::kTextMark;
 
     // Ordered child ids of a node, walked lazily along the sibling links.
     class Children {

@@ -83,6 +83,16 @@ TEST(FoTree, AppendChildRefusesMissingNodesChildFirst) {
     EXPECT_EQ(message_of(tree.append_child(0, 5)), "Child node 5 does not exist");
     EXPECT_EQ(message_of(tree.append_child(9, 0)), "Parent node 9 does not exist");
     EXPECT_EQ(message_of(tree.append_child(9, 8)), "Child node 8 does not exist");
+
+    // A text node takes no children: its links would stop marking it as text.
+    tree.add_text(std::nullopt, "dropped");
+    const NodeId block = add_element(tree, FoElement::Block);
+    ASSERT_TRUE(tree.append_child(0, block));
+    tree.add_text(block, "text");
+    const NodeId inner = add_element(tree, FoElement::Inline);
+    EXPECT_EQ(message_of(tree.append_child(2, inner)), "Parent node 2 is a text node");
+    ASSERT_NE(tree.node(2).text(), nullptr);
+    EXPECT_EQ(tree.node(2).text()->text, "text");
 }
 
 TEST(FoTree, IdsAreExactTextAndUniqueWithTheMessageNamingBothNodes) {
