@@ -3,23 +3,41 @@
 #include <utility>
 
 #include "fo/builder.h"
+#include "layout/layout.h"
+#include "layout/layout_config.h"
+#include "render/pdf/pdf_renderer.h"
+#include "render/pdf/pdf_writer.h"
+#include "render/svg/svg_renderer.h"
+#include "render/text/text_renderer.h"
 
 namespace lorp {
 
 namespace {
 
-// Everything after the parse for one format: layout, rendering and, for PDF,
-// writing the file. A format whose stages are not built yet has no back end.
-using BackEnd = Result<std::string> (*)(const FoTree& tree);
+// Everything after the parse for one format: layout set-up and layout, then
+// the format's renderer and, for PDF, the writer.
+using Renderer = Result<std::string> (*)(const AreaTree& areas);
 
-BackEnd back_end_for(OutputFormat format) {
+Result<std::string> render_pdf_file(const AreaTree& areas) {
+    Result<PdfDocument> document = render_pdf(areas, FontFileMap{});
+    if (!document.ok()) {
+        return std::move(document).error();
+    }
+    return write_pdf(std::move(document).value());
+}
+
+Result<std::string> render_svg_document(const AreaTree& areas) { return render_svg(areas); }
+
+Result<std::string> render_text_document(const AreaTree& areas) { return render_text(areas); }
+
+Renderer renderer_for(OutputFormat format) {
     switch (format) {
         case OutputFormat::Pdf:
-            return nullptr;
+            return render_pdf_file;
         case OutputFormat::Svg:
-            return nullptr;
+            return render_svg_document;
         case OutputFormat::Text:
-            return nullptr;
+            return render_text_document;
     }
     return nullptr;
 }
@@ -39,11 +57,16 @@ Result<std::string> convert(std::string_view fo_xml, OutputFormat format) {
     if (!tree.ok()) {
         return std::move(tree).error();
     }
-    const BackEnd back_end = back_end_for(format);
-    if (back_end == nullptr) {
+    const Renderer renderer = renderer_for(format);
+    if (renderer == nullptr) {
         return missing_back_end(format);
     }
-    return back_end(tree.value());
+    const LayoutConfig config;
+    Result<AreaTree> areas = layout(tree.value(), config);
+    if (!areas.ok()) {
+        return std::move(areas).error();
+    }
+    return renderer(areas.value());
 }
 
 Result<std::string> convert_to_pdf(std::string_view fo_xml) {
@@ -59,7 +82,7 @@ Result<std::string> convert_to_text(std::string_view fo_xml) {
 }
 
 bool back_end_available(OutputFormat format) {
-    return back_end_for(format) != nullptr;
+    return renderer_for(format) != nullptr;
 }
 
 }  // namespace lorp
