@@ -93,9 +93,14 @@ private:
     std::size_t mask() const { return entries_.size() - 1; }
 
     std::size_t slot_of(const PropertyList* list, std::uint16_t key) const {
-        std::uint64_t h = reinterpret_cast<std::uintptr_t>(list) ^ (std::uint64_t{key} << 48);
-        h *= 0x9E3779B97F4A7C15ull;
-        return static_cast<std::size_t>(h >> 32) & mask();
+        // Every bit of the list address and of the key reaches the low bits
+        // the mask keeps, so the ids of one list spread over the table.
+        std::uint64_t h = reinterpret_cast<std::uintptr_t>(list) ^
+                          (std::uint64_t{key} * 0x9E3779B97F4A7C15ull);
+        h ^= h >> 31;
+        h *= 0xBF58476D1CE4E5B9ull;
+        h ^= h >> 29;
+        return static_cast<std::size_t>(h) & mask();
     }
 
     void grow() {
