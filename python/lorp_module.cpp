@@ -376,33 +376,6 @@ PyObject* converter_version(PyObject*, PyObject*) {
 
 // ---- tables ----------------------------------------------------------------
 
-// What an operation needs before it may be published: the team publishes a
-// conversion only once its format's back end exists.
-enum class Needs { Nothing, Pdf, Svg, Text, EveryFormat };
-
-bool available(Needs needs) {
-    switch (needs) {
-        case Needs::Nothing:
-            return true;
-        case Needs::Pdf:
-            return lorp::back_end_available(lorp::OutputFormat::Pdf);
-        case Needs::Svg:
-            return lorp::back_end_available(lorp::OutputFormat::Svg);
-        case Needs::Text:
-            return lorp::back_end_available(lorp::OutputFormat::Text);
-        case Needs::EveryFormat:
-            return lorp::back_end_available(lorp::OutputFormat::Pdf) &&
-                   lorp::back_end_available(lorp::OutputFormat::Svg) &&
-                   lorp::back_end_available(lorp::OutputFormat::Text);
-    }
-    return false;
-}
-
-struct Operation {
-    PyMethodDef definition;
-    Needs needs;
-};
-
 template <class Function>
 PyCFunction c_function(Function function) {
     return reinterpret_cast<PyCFunction>(reinterpret_cast<void (*)()>(function));
@@ -410,52 +383,24 @@ PyCFunction c_function(Function function) {
 
 constexpr int kArguments = METH_VARARGS | METH_KEYWORDS;
 
-// In the order they are published.
-const Operation kModuleFunctions[] = {
-    {{"convert_to_pdf", c_function(module_convert_to_pdf), kArguments, kModuleConvertToPdfDoc},
-     Needs::Pdf},
-    {{"convert_to_svg", c_function(module_convert_to_svg), kArguments, kModuleConvertToSvgDoc},
-     Needs::Svg},
-    {{"version", c_function(module_version), METH_NOARGS, kModuleVersionDoc}, Needs::Nothing},
+// In the order they are published; the zero-filled entry is the sentinel
+// CPython expects.
+PyMethodDef module_functions[] = {
+    {"convert_to_pdf", c_function(module_convert_to_pdf), kArguments, kModuleConvertToPdfDoc},
+    {"convert_to_svg", c_function(module_convert_to_svg), kArguments, kModuleConvertToSvgDoc},
+    {"version", c_function(module_version), METH_NOARGS, kModuleVersionDoc},
+    {nullptr, nullptr, 0, nullptr},
 };
 
-const Operation kConverterMethods[] = {
-    {{"convert_to_pdf", c_function(converter_convert_to_pdf), kArguments, kConvertToPdfDoc},
-     Needs::Pdf},
-    {{"convert_to_svg", c_function(converter_convert_to_svg), kArguments, kConvertToSvgDoc},
-     Needs::Svg},
-    {{"convert_to_text", c_function(converter_convert_to_text), kArguments, kConvertToTextDoc},
-     Needs::Text},
-    {{"convert_file", c_function(converter_convert_file), kArguments, kConvertFileDoc},
-     Needs::EveryFormat},
-    {{"validate", c_function(converter_validate), kArguments, kValidateDoc}, Needs::Nothing},
-    {{"version", c_function(converter_version), METH_NOARGS, kVersionDoc}, Needs::Nothing},
+PyMethodDef converter_methods[] = {
+    {"convert_to_pdf", c_function(converter_convert_to_pdf), kArguments, kConvertToPdfDoc},
+    {"convert_to_svg", c_function(converter_convert_to_svg), kArguments, kConvertToSvgDoc},
+    {"convert_to_text", c_function(converter_convert_to_text), kArguments, kConvertToTextDoc},
+    {"convert_file", c_function(converter_convert_file), kArguments, kConvertFileDoc},
+    {"validate", c_function(converter_validate), kArguments, kValidateDoc},
+    {"version", c_function(converter_version), METH_NOARGS, kVersionDoc},
+    {nullptr, nullptr, 0, nullptr},
 };
-
-// The published subset; the zero-filled tail is the sentinel CPython expects.
-// Kept in statics for the life of the process: functions and the type point
-// into them.
-template <std::size_t N>
-std::array<PyMethodDef, N + 1> published(const Operation (&operations)[N]) {
-    std::array<PyMethodDef, N + 1> table{};
-    std::size_t count = 0;
-    for (const Operation& operation : operations) {
-        if (available(operation.needs)) {
-            table[count++] = operation.definition;
-        }
-    }
-    return table;
-}
-
-PyMethodDef* module_functions() {
-    static auto table = published(kModuleFunctions);
-    return table.data();
-}
-
-PyMethodDef* converter_methods() {
-    static auto table = published(kConverterMethods);
-    return table.data();
-}
 
 PyGetSetDef converter_getset[] = {
     {"verbose", converter_get_verbose, converter_set_verbose, kVerboseDoc, nullptr},
@@ -468,7 +413,7 @@ PyType_Spec& converter_spec() {
         {Py_tp_new, reinterpret_cast<void*>(converter_new)},
         {Py_tp_dealloc, reinterpret_cast<void*>(converter_dealloc)},
         {Py_tp_repr, reinterpret_cast<void*>(converter_repr)},
-        {Py_tp_methods, converter_methods()},
+        {Py_tp_methods, converter_methods},
         {Py_tp_getset, converter_getset},
         {0, nullptr},
     };
@@ -515,7 +460,7 @@ int module_exec(PyObject* module) {
         publish(module, "LorpConverter") < 0) {
         return -1;
     }
-    PyMethodDef* functions = module_functions();
+    PyMethodDef* functions = module_functions;
     if (PyModule_AddFunctions(module, functions) < 0) {
         return -1;
     }

@@ -20,8 +20,4 @@ Result<std::string> convert_to_svg(std::string_view fo_xml);
 // Plain UTF-8 text.
 Result<std::string> convert_to_text(std::string_view fo_xml);
 
-// Whether this build can produce `format` at all; without its layout and
-// renderer every conversion to it fails after the parse.
-bool back_end_available(OutputFormat format);
-
 }  // namespace lorp

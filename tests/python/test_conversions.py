@@ -1,8 +1,5 @@
 """The conversions and convert_file as Python sees them: result types, the
-file written, and which failures become RuntimeError and which OSError.
-
-Each conversion is published once its back end is built; until then these
-tests skip."""
+file written, and which failures become RuntimeError and which OSError."""
 
 import os
 
@@ -13,12 +10,6 @@ from conftest import MALFORMED, MINIMAL
 import lorp
 
 
-def require(holder, *names):
-    missing = [name for name in names if not hasattr(holder, name)]
-    if missing:
-        pytest.skip(f"{', '.join(missing)} not published yet (back end not built)")
-
-
 # (name, result type)
 CONVERSIONS = [("convert_to_pdf", bytes), ("convert_to_svg", str), ("convert_to_text", str)]
 
@@ -26,7 +17,6 @@ CONVERSIONS = [("convert_to_pdf", bytes), ("convert_to_svg", str), ("convert_to_
 @pytest.mark.parametrize("name, result_type", CONVERSIONS)
 def test_conversion_results_ignore_verbose_and_match_the_module_function(name, result_type):
     quiet, chatty = lorp.LorpConverter(), lorp.LorpConverter()
-    require(quiet, name)
     chatty.verbose = True
     result = getattr(quiet, name)(MINIMAL)
     assert type(result) is result_type and result
@@ -38,7 +28,6 @@ def test_conversion_results_ignore_verbose_and_match_the_module_function(name, r
 @pytest.mark.parametrize("name", [name for name, _ in CONVERSIONS])
 def test_conversion_failure_is_runtime_error_with_the_message(name):
     converter = lorp.LorpConverter()
-    require(converter, name)
     with pytest.raises(RuntimeError) as raised:
         getattr(converter, name)(MALFORMED)
     assert not isinstance(raised.value, OSError)
@@ -48,7 +37,6 @@ def test_conversion_failure_is_runtime_error_with_the_message(name):
 
 @pytest.fixture
 def files(tmp_path):
-    require(lorp.LorpConverter(), "convert_file")
     source = tmp_path / "in.fo"
     source.write_text(MINIMAL, encoding="utf-8")
     return tmp_path, str(source)
