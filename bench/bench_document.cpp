@@ -1,5 +1,7 @@
 #include "bench_document.h"
 
+#include <libxml/parser.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -99,6 +101,21 @@ const std::string& bench_document() {
         return generate_bench_document(20000);
     }();
     return text;
+}
+
+void BM_LibXml2ReadMemory(benchmark::State& state) {
+    const std::string& text = bench_document();
+    for (auto _ : state) {
+        xmlDocPtr doc = xmlReadMemory(text.data(), static_cast<int>(text.size()), "bench.fo",
+                                      nullptr, XML_PARSE_NONET | XML_PARSE_HUGE);
+        if (doc == nullptr) {
+            state.SkipWithError("xmlReadMemory failed");
+            return;
+        }
+        benchmark::DoNotOptimize(doc);
+        xmlFreeDoc(doc);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 
 }  // namespace lorp_bench

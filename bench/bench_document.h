@@ -1,5 +1,7 @@
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <string>
 
 namespace lorp_bench {
@@ -12,5 +14,9 @@ std::string generate_bench_document(int blocks);
 // The benchmarks' input: the file named by LORP_BENCH_FO (for example the
 // output of gen_fo.py 200000), or a generated document of about 3 MB.
 const std::string& bench_document();
+
+// The yardstick: libxml2's xmlReadMemory building its whole DOM from
+// bench_document(). Call xmlInitParser() in main before running it.
+void BM_LibXml2ReadMemory(benchmark::State& state);
 
 }  // namespace lorp_bench

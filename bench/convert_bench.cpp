@@ -58,22 +58,7 @@ void BM_ConvertToText(benchmark::State& state) { run_conversion(state, lorp::con
 void BM_ConvertToPdf(benchmark::State& state) { run_conversion(state, lorp::convert_to_pdf); }
 void BM_ConvertToSvg(benchmark::State& state) { run_conversion(state, lorp::convert_to_svg); }
 
-void BM_LibXml2ReadMemory(benchmark::State& state) {
-    const std::string& text = lorp_bench::bench_document();
-    for (auto _ : state) {
-        xmlDocPtr doc = xmlReadMemory(text.data(), static_cast<int>(text.size()), "bench.fo",
-                                      nullptr, XML_PARSE_NONET | XML_PARSE_HUGE);
-        if (doc == nullptr) {
-            state.SkipWithError("xmlReadMemory failed");
-            return;
-        }
-        benchmark::DoNotOptimize(doc);
-        xmlFreeDoc(doc);
-    }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
-}
-
-BENCHMARK(BM_LibXml2ReadMemory)->Unit(benchmark::kMillisecond);
+BENCHMARK(lorp_bench::BM_LibXml2ReadMemory)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Validate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ConvertToText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ConvertToPdf)->Unit(benchmark::kMillisecond);
