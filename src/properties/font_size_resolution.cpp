@@ -33,11 +33,14 @@ void PropertyList::remember_font_size(std::optional<Length> size) const {
 std::optional<Length> PropertyList::font_size() const {
     // Lists whose own answer scales their parent's size, from this list up.
     // Walked as a loop so that a deep chain of inherited "larger" cannot
-    // exhaust the stack; every list on the way remembers its size.
+    // exhaust the stack; every scaling list on the way remembers its size.
+    // A size that scales nothing is one value lookup away and is not
+    // remembered, so documents without "larger" or "smaller" never fill the
+    // answer table.
     std::vector<const PropertyList*> scaling;
     std::optional<Length> top;  // the size of the list that ended the walk
     for (const PropertyList* list = this; list; list = list->parent_) {
-        if (list->store_ != nullptr) {
+        if (list->store_ != nullptr && !list->store_->font_sizes_.empty()) {
             if (const PropertyStore::FontSizeAnswer* known =
                     list->store_->font_sizes_.find(list, 0)) {
                 if (known->known) {
@@ -57,7 +60,6 @@ std::optional<Length> PropertyList::font_size() const {
         } else if (keyword) {
             top = absolute_font_size(*keyword);
         }
-        list->remember_font_size(top);
         break;
     }
     if (scaling.empty()) {

@@ -1,6 +1,7 @@
 #include "properties/property_list.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "properties/initial_value.h"
@@ -12,10 +13,28 @@ namespace lorp {
 
 namespace {
 
-// Whether a list with this own value (or none) takes the answer from its parent.
-bool defers_to_parent(const PropertyValue* own, PropertyId id) {
-    return own ? own->is_inherit() : is_inherited(id);
+// Which properties an unset list takes from its parent, indexed by raw id, so
+// that the lookups of a walk read one byte each.
+const std::array<bool, kPropertyCount + 1>& inherited_table() {
+    static const std::array<bool, kPropertyCount + 1> table = [] {
+        std::array<bool, kPropertyCount + 1> flags{};
+        for (std::uint16_t raw = 1; raw <= kPropertyCount; ++raw) {
+            flags[raw] = is_inherited(static_cast<PropertyId>(raw));
+        }
+        return flags;
+    }();
+    return table;
 }
+
+// Whether a list with this own value (or none) takes the answer from its
+// parent; `inherited` tells whether the property is inherited.
+bool defers_to_parent(const PropertyValue* own, bool inherited) {
+    return own ? own->is_inherit() : inherited;
+}
+
+// Runs up to this many slots are searched front to back, longer ones by
+// halving.
+constexpr std::size_t kLinearSearchSlots = 16;
 
 const PropertyValue& auto_value() {
     static const PropertyValue value = PropertyValue::auto_value();
@@ -50,7 +69,18 @@ std::span<const PropertySlot> PropertyList::slots() const {
 }
 
 const PropertyValue* PropertyList::own(PropertyId id) const {
+    if (count_ == 0) {
+        return nullptr;
+    }
     const std::span<const PropertySlot> run = slots();
+    if (run.size() <= kLinearSearchSlots) {
+        for (const PropertySlot& slot : run) {
+            if (slot.id >= id) {
+                return slot.id == id ? &slot.value : nullptr;
+            }
+        }
+        return nullptr;
+    }
     auto at =
         std::lower_bound(run.begin(), run.end(), id,
                          [](const PropertySlot& slot, PropertyId key) { return slot.id < key; });
@@ -75,11 +105,28 @@ const PropertyValue& PropertyList::value(PropertyId id) const {
     if (!is_catalogued(id)) {
         return auto_value();
     }
+    const bool inherited = inherited_table()[static_cast<std::uint16_t>(id)];
     const PropertyValue* own_value = own(id);
-    if (!defers_to_parent(own_value, id)) {
+    if (!defers_to_parent(own_value, inherited)) {
         return own_value ? *own_value : initial_value(id);
     }
 
+    // Most answers sit a few lists up: look there first, reading only the
+    // lists' own values, so typical documents never touch the answer cache.
+    const PropertyList* list = parent_;
+    for (int step = 0; step < kDirectSteps && list; ++step, list = list->parent_) {
+        const PropertyValue* held = list->own(id);
+        if (!defers_to_parent(held, inherited)) {
+            return held ? *held : initial_value(id);
+        }
+    }
+    if (!list) {
+        return initial_value(id);
+    }
+    return remembered_value(id);
+}
+
+const PropertyValue& PropertyList::remembered_value(PropertyId id) const {
     if (const PropertyList* const* hit = cached(id)) {
         return value_at(*hit, id);
     }
@@ -88,9 +135,10 @@ const PropertyValue& PropertyList::value(PropertyId id) const {
     // past the root); `source` holds the answer (null for the initial value).
     const PropertyList* source = nullptr;
     const PropertyList* stop = nullptr;
+    const bool inherited = inherited_table()[static_cast<std::uint16_t>(id)];
     for (const PropertyList* list = parent_; list; list = list->parent_) {
         const PropertyValue* held = list->own(id);
-        if (!defers_to_parent(held, id)) {
+        if (!defers_to_parent(held, inherited)) {
             source = held ? list : nullptr;
             stop = list;
             break;
@@ -102,7 +150,8 @@ const PropertyValue& PropertyList::value(PropertyId id) const {
         }
     }
     // Every list below `stop` deferred to its parent: each remembers the
-    // answer, so later lookups anywhere on this path take one step.
+    // answer, so later lookups anywhere on this path take a bounded number
+    // of steps.
     for (const PropertyList* list = this; list != stop; list = list->parent_) {
         list->store().sources_.insert_or_assign(list, static_cast<std::uint16_t>(id), source);
     }

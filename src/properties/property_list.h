@@ -84,12 +84,19 @@ public:
 private:
     friend class PropertyStore;
 
+    // Ancestors an inherited lookup reads directly before it turns to the
+    // store's remembered answers.
+    static constexpr int kDirectSteps = 8;
+
     // The store, made on first use for a list without one.
     PropertyStore& store() const;
     // The list holding the remembered answer for id (null: the initial
     // value), or null when nothing is remembered.
     const PropertyList* const* cached(PropertyId id) const;
     const PropertyValue& value_at(const PropertyList* source, PropertyId id) const;
+    // The inherited answer for a chain longer than kDirectSteps, through the
+    // store's remembered answers.
+    const PropertyValue& remembered_value(PropertyId id) const;
     void remember_font_size(std::optional<Length> size) const;
 
     const PropertyList* parent_;
