@@ -5,82 +5,85 @@
 
 namespace lorp {
 
-SvgElement::SvgElement(std::string_view name) : name_(name) {
+SvgElement::SvgElement(std::string& out, std::string_view name) : out_(out), name_(name) {
     out_ += '<';
     out_ += name;
 }
 
-std::string& SvgElement::begin(std::string_view key) {
+void SvgElement::begin(std::string_view key) {
     out_ += ' ';
     out_ += key;
     out_ += "=\"";
-    return out_;
 }
 
 SvgElement& SvgElement::length(std::string_view key, std::int64_t millipoints) {
-    append_shortest(begin(key), static_cast<double>(millipoints) / 1000.0);
+    begin(key);
+    append_shortest(out_, static_cast<double>(millipoints) / 1000.0);
     out_ += '"';
     return *this;
 }
 
 SvgElement& SvgElement::number(std::string_view key, double value) {
-    append_shortest(begin(key), value);
+    begin(key);
+    append_shortest(out_, value);
     out_ += '"';
     return *this;
 }
 
 SvgElement& SvgElement::integer(std::string_view key, std::int64_t value) {
-    append_integer(begin(key), value);
+    begin(key);
+    append_integer(out_, value);
     out_ += '"';
     return *this;
 }
 
 SvgElement& SvgElement::color(std::string_view key, Color color) {
     static constexpr char kDigits[] = "0123456789abcdef";
-    std::string& out = begin(key);
-    out += '#';
-    for (std::uint8_t part : {color.red, color.green, color.blue}) {
-        out += kDigits[part >> 4];
-        out += kDigits[part & 15];
-    }
-    out_ += '"';
+    begin(key);
+    const char text[8] = {'#',
+                          kDigits[color.red >> 4],
+                          kDigits[color.red & 15],
+                          kDigits[color.green >> 4],
+                          kDigits[color.green & 15],
+                          kDigits[color.blue >> 4],
+                          kDigits[color.blue & 15],
+                          '"'};
+    out_.append(text, sizeof text);
     return *this;
 }
 
 SvgElement& SvgElement::text(std::string_view key, std::string_view value) {
-    append_xml_text(begin(key), value);
+    begin(key);
+    append_xml_text(out_, value);
     out_ += '"';
     return *this;
 }
 
 SvgElement& SvgElement::raw(std::string_view key, std::string_view value) {
-    begin(key) += value;
+    begin(key);
+    out_ += value;
     out_ += '"';
     return *this;
 }
 
-std::string SvgElement::start_tag() {
+void SvgElement::start_tag() {
     out_ += '>';
-    return std::move(out_);
 }
 
-std::string SvgElement::empty() {
+void SvgElement::empty() {
     out_ += " />";
-    return std::move(out_);
 }
 
-std::string SvgElement::empty_without_blank() {
+void SvgElement::empty_without_blank() {
     out_ += "/>";
-    return std::move(out_);
 }
 
-std::string SvgElement::with_text(std::string_view content) {
+void SvgElement::with_text(std::string_view content) {
     out_ += '>';
     append_xml_text(out_, content);
     out_ += "</";
     out_ += name_;
     out_ += '>';
-    return std::move(out_);
 }
 
 }  // namespace lorp

@@ -18,8 +18,7 @@ struct Box {
     std::int64_t height = 0;
 };
 
-SvgElement rect(const Box& box) {
-    SvgElement element("rect");
+SvgElement& rect(SvgElement& element, const Box& box) {
     element.length("x", box.x).length("y", box.y);
     element.length("width", box.width).length("height", box.height);
     return element;
@@ -32,51 +31,32 @@ void add_opacity(SvgElement& element, const TraitRecord& traits) {
 }
 
 // One line: the group's start tag, left open, with the clip path inline.
-std::string clip_start(const Box& box, const std::string& id) {
-    std::string out = SvgElement("g").raw("clip-path", "url(#" + id + ")").start_tag();
+void clip_start(std::string& out, const Box& box, const std::string& id) {
+    out += "<g clip-path=\"url(#";
+    out += id;
+    out += ")\">";
     out += "<defs>";
-    out += SvgElement("clipPath").raw("id", id).start_tag();
-    out += rect(box).empty_without_blank();
+    SvgElement(out, "clipPath").raw("id", id).start_tag();
+    SvgElement clip_rect(out, "rect");
+    rect(clip_rect, box).empty_without_blank();
     out += "</clipPath></defs>";
-    return out;
 }
 
-std::string background(const Box& box, const TraitRecord& traits) {
-    SvgElement element = rect(box);
+void background(std::string& out, const Box& box, const TraitRecord& traits) {
+    SvgElement element(out, "rect");
+    rect(element, box);
     element.color("fill", *traits.background_color);
     add_opacity(element, traits);
     if (traits.border_radii && (*traits.border_radii)[0] > 0) {
         element.length("rx", (*traits.border_radii)[0]);
     }
-    return std::move(element).empty();
+    element.empty();
 }
 
-void add_border_sides(std::vector<std::string>& out, const Box& box, const TraitRecord& traits) {
-    const SideLengths& widths = *traits.border_widths;
-    const SideStyles& styles = *traits.border_styles;
-    const SideColors& colors = *traits.border_colors;
-    // Top, right, bottom, left, each a rectangle along the inside of the box.
-    const Box sides[4] = {
-        {box.x, box.y, box.width, widths[0]},
-        {box.x + box.width - widths[1], box.y, widths[1], box.height},
-        {box.x, box.y + box.height - widths[2], box.width, widths[2]},
-        {box.x, box.y, widths[3], box.height},
-    };
-    for (int side = 0; side < 4; ++side) {
-        if (widths[side] <= 0 || styles[side] == BorderStyle::None ||
-            styles[side] == BorderStyle::Hidden) {
-            continue;
-        }
-        SvgElement element = rect(sides[side]);
-        element.color("fill", colors[side]).raw("stroke", "none");
-        add_opacity(element, traits);
-        out.push_back(std::move(element).empty());
-    }
-}
-
-std::string text_run(const Box& box, const TraitRecord& traits, const std::string& text) {
+void text_run(std::string& out, const Box& box, const TraitRecord& traits,
+              const std::string& text) {
     const std::int64_t size = traits.font_size.value_or(kDefaultFontSize);
-    SvgElement element("text");
+    SvgElement element(out, "text");
     element.length("x", box.x).length("y", box.y + size).length("font-size", size);
     element.color("fill", traits.color.value_or(Color{}));
     if (traits.font_family && !traits.font_family->empty()) {
@@ -102,14 +82,14 @@ std::string text_run(const Box& box, const TraitRecord& traits, const std::strin
             element.raw("text-decoration", words);
         }
     }
-    return std::move(element).with_text(text);
+    element.with_text(text);
 }
 
-std::string leader_rule(const Box& box, const TraitRecord& traits) {
+void leader_rule(std::string& out, const Box& box, const TraitRecord& traits) {
     const std::int64_t thickness = traits.rule_thickness.value_or(kDefaultRuleThickness);
     // Each half in whole millipoints, the remainder dropped.
     const std::int64_t y = box.y + thickness / 2 + (box.height - thickness) / 2;
-    SvgElement element("line");
+    SvgElement element(out, "line");
     element.length("x1", box.x).length("y1", y).length("x2", box.x + box.width).length("y2", y);
     element.color("stroke", traits.color.value_or(Color{})).length("stroke-width", thickness);
     if (traits.rule_style == "dashed") {
@@ -117,7 +97,7 @@ std::string leader_rule(const Box& box, const TraitRecord& traits) {
     } else if (traits.rule_style == "dotted") {
         element.raw("stroke-dasharray", "2,2");
     }
-    return std::move(element).empty();
+    element.empty();
 }
 
 struct Frame {
@@ -129,10 +109,11 @@ struct Frame {
 
 class SvgPageDrawing {
 public:
-    SvgPageDrawing(const AreaTree& tree, const ImageUris& images, ClipIds& clip_ids)
-        : tree_(tree), images_(images), clip_ids_(clip_ids) {}
+    SvgPageDrawing(const AreaTree& tree, const ImageUris& images, ClipIds& clip_ids,
+                   std::string_view indent, std::string& out)
+        : tree_(tree), images_(images), clip_ids_(clip_ids), indent_(indent), out_(out) {}
 
-    std::vector<std::string> draw(AreaId page) {
+    void draw(AreaId page) {
         stack_.push_back(Frame{tree_.first_child(page), 0, 0, false});
         while (!stack_.empty()) {
             Frame& top = stack_.back();
@@ -148,10 +129,16 @@ public:
                 end_clip(clipped);
             }
         }
-        return std::move(elements_);
     }
 
 private:
+    // Every element (or clip group start) is a line of its own.
+    std::string& begin_line() {
+        out_ += indent_;
+        return out_;
+    }
+    void end_line() { out_ += '\n'; }
+
     void draw_area(AreaId id, std::int64_t parent_x, std::int64_t parent_y) {
         const Area& area = tree_.get(id);
         const TraitRecord& traits = area.traits;
@@ -160,18 +147,45 @@ private:
         const bool clipped =
             traits.overflow == Overflow::Hidden || traits.overflow == Overflow::Scroll;
         if (clipped) {
-            elements_.push_back(clip_start(box, clip_ids_.next(box.x, box.y)));
+            clip_start(begin_line(), box, clip_ids_.next(box.x, box.y));
+            end_line();
         }
         if (traits.background_color) {
-            elements_.push_back(background(box, traits));
+            background(begin_line(), box, traits);
+            end_line();
         }
         if (traits.border_widths && traits.border_colors && traits.border_styles) {
-            add_border_sides(elements_, box, traits);
+            border_sides(box, traits);
         }
         if (draw_content(id, area, box)) {
             stack_.push_back(Frame{tree_.first_child(id), box.x, box.y, clipped});
         } else {
             end_clip(clipped);
+        }
+    }
+
+    void border_sides(const Box& box, const TraitRecord& traits) {
+        const SideLengths& widths = *traits.border_widths;
+        const SideStyles& styles = *traits.border_styles;
+        const SideColors& colors = *traits.border_colors;
+        // Top, right, bottom, left, each a rectangle along the inside of the box.
+        const Box sides[4] = {
+            {box.x, box.y, box.width, widths[0]},
+            {box.x + box.width - widths[1], box.y, widths[1], box.height},
+            {box.x, box.y + box.height - widths[2], box.width, widths[2]},
+            {box.x, box.y, widths[3], box.height},
+        };
+        for (int side = 0; side < 4; ++side) {
+            if (widths[side] <= 0 || styles[side] == BorderStyle::None ||
+                styles[side] == BorderStyle::Hidden) {
+                continue;
+            }
+            SvgElement element(begin_line(), "rect");
+            rect(element, sides[side]);
+            element.color("fill", colors[side]).raw("stroke", "none");
+            add_opacity(element, traits);
+            element.empty();
+            end_line();
         }
     }
 
@@ -183,7 +197,8 @@ private:
             case AreaKind::Inline:
                 if (traits.leader_pattern) {
                     if (traits.leader_pattern == "rule") {
-                        elements_.push_back(leader_rule(box, traits));
+                        leader_rule(begin_line(), box, traits);
+                        end_line();
                     }
                     return false;
                 }
@@ -192,16 +207,18 @@ private:
                 }
                 // A Text area shows its text and nothing below it.
                 if (const std::string* text = area.text()) {
-                    elements_.push_back(text_run(box, traits, *text));
+                    text_run(begin_line(), box, traits, *text);
+                    end_line();
                 }
                 return false;
             case AreaKind::Image:
                 if (const auto uri = images_.find(id); uri != images_.end()) {
-                    SvgElement element("image");
+                    SvgElement element(begin_line(), "image");
                     element.length("x", box.x).length("y", box.y);
                     element.length("width", box.width).length("height", box.height);
                     element.raw("href", uri->second);
-                    elements_.push_back(std::move(element).empty());
+                    element.empty();
+                    end_line();
                 }
                 return true;
             case AreaKind::Page:
@@ -221,22 +238,24 @@ private:
 
     void end_clip(bool clipped) {
         if (clipped) {
-            elements_.push_back("</g>");
+            begin_line() += "</g>";
+            end_line();
         }
     }
 
     const AreaTree& tree_;
     const ImageUris& images_;
     ClipIds& clip_ids_;
+    std::string_view indent_;
+    std::string& out_;
     std::vector<Frame> stack_;
-    std::vector<std::string> elements_;
 };
 
 }  // namespace
 
-std::vector<std::string> draw_svg_page(const AreaTree& tree, AreaId page, const ImageUris& images,
-                                       ClipIds& clip_ids) {
-    return SvgPageDrawing(tree, images, clip_ids).draw(page);
+void draw_svg_page(const AreaTree& tree, AreaId page, const ImageUris& images, ClipIds& clip_ids,
+                   std::string_view indent, std::string& out) {
+    SvgPageDrawing(tree, images, clip_ids, indent, out).draw(page);
 }
 
 }  // namespace lorp

@@ -16,11 +16,6 @@ constexpr std::string_view kDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-
 constexpr std::string_view kSvgNamespace = "http://www.w3.org/2000/svg";
 constexpr std::string_view kXlinkNamespace = "http://www.w3.org/1999/xlink";
 
-struct PageElements {
-    const Area* page;
-    std::vector<std::string> elements;
-};
-
 Result<ImageUris> image_uris(const AreaTree& tree) {
     ImageUris uris;
     for (AreaId id = 0; id < tree.size(); ++id) {
@@ -38,15 +33,15 @@ Result<ImageUris> image_uris(const AreaTree& tree) {
     return uris;
 }
 
-std::string page_start_tag(const Area& page) {
+void page_start_tag(std::string& out, const Area& page) {
     std::string view_box = "0 0 ";
     append_shortest(view_box, page.width / 1000.0);
     view_box += ' ';
     append_shortest(view_box, page.height / 1000.0);
-    SvgElement element("svg");
+    SvgElement element(out, "svg");
     element.raw("xmlns", kSvgNamespace).raw("xmlns:xlink", kXlinkNamespace);
     element.length("width", page.width).length("height", page.height);
-    return std::move(element).raw("viewBox", view_box).start_tag();
+    element.raw("viewBox", view_box).start_tag();
 }
 
 }  // namespace
@@ -56,58 +51,42 @@ Result<std::string> render_svg(const AreaTree& tree) {
     if (!images.ok()) {
         return std::move(images).error();
     }
-    ClipIds clip_ids;
-    std::vector<PageElements> pages;
+    std::vector<AreaId> pages;
     for (AreaId id = 0; id < tree.size(); ++id) {
         if (tree.get(id).kind == AreaKind::Page) {
-            pages.push_back({&tree.get(id), draw_svg_page(tree, id, *images, clip_ids)});
+            pages.push_back(id);
         }
     }
 
-    // The document is the elements plus a few dozen bytes per line and page.
-    std::size_t size = 256;
-    for (const PageElements& page : pages) {
-        size += 256;
-        for (const std::string& element : page.elements) {
-            size += element.size() + 8;
-        }
-    }
+    ClipIds clip_ids;
     std::string out;
-    out.reserve(size);
     out += kDeclaration;
     if (pages.empty()) {
-        out += SvgElement("svg").raw("xmlns", kSvgNamespace).empty();
+        SvgElement(out, "svg").raw("xmlns", kSvgNamespace).empty();
         return out;
     }
     if (pages.size() == 1) {
         out += '\n';
-        out += page_start_tag(*pages[0].page);
+        page_start_tag(out, tree.get(pages[0]));
         out += '\n';
-        for (const std::string& element : pages[0].elements) {
-            out += "  ";
-            out += element;
-            out += '\n';
-        }
+        draw_svg_page(tree, pages[0], *images, clip_ids, "  ", out);
         out += "</svg>";
         return out;
     }
     out += '\n';
-    out += SvgElement("svg")
-               .raw("xmlns", kSvgNamespace)
-               .raw("xmlns:xlink", kXlinkNamespace)
-               .start_tag();
+    SvgElement(out, "svg")
+        .raw("xmlns", kSvgNamespace)
+        .raw("xmlns:xlink", kXlinkNamespace)
+        .start_tag();
     out += '\n';
+    std::string id;
     for (std::size_t n = 0; n < pages.size(); ++n) {
         out += "  ";
-        std::string id = "page-";
+        id = "page-";
         append_integer(id, static_cast<std::int64_t>(n + 1));
-        out += SvgElement("g").raw("id", id).start_tag();
+        SvgElement(out, "g").raw("id", id).start_tag();
         out += '\n';
-        for (const std::string& element : pages[n].elements) {
-            out += "      ";
-            out += element;
-            out += '\n';
-        }
+        draw_svg_page(tree, pages[n], *images, clip_ids, "      ", out);
         out += "  </g>\n";
     }
     out += "</svg>\n";
