@@ -21,7 +21,7 @@ ConversionError missing_area(const char* role, AreaId id) {
 }  // namespace
 
 AreaId AreaTree::add(Area area) {
-    nodes_.push_back(Node{std::move(area)});
+    nodes_.emplace_back(std::move(area));
     return nodes_.size() - 1;
 }
 

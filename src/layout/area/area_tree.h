@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "error/result.h"
@@ -61,6 +62,8 @@ private:
     }
 
     struct Node {
+        explicit Node(Area&& moved) : area(std::move(moved)) {}
+
         Area area;
         Link parent = kNone;
         Link first_child = kNone;

@@ -16,8 +16,9 @@ namespace lorp {
 struct LayoutContext {
     // The page being laid out; the n-th page sequence is page n.
     std::uint64_t page_number = 1;
-    // Page number of every registered id; a later registration wins.
-    std::unordered_map<std::string, std::uint64_t> id_pages;
+    // Page number of every registered id; a later registration wins. The
+    // keys view ids held by the FO tree, which outlives the run.
+    std::unordered_map<std::string_view, std::uint64_t> id_pages;
     // Text areas made for fo:page-number-citation with the id they cite, in
     // creation order; the closing citation pass fills them in.
     std::vector<std::pair<AreaId, std::string>> pending_citations;
