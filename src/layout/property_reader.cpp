@@ -4,25 +4,10 @@
 
 namespace lorp {
 
-std::optional<std::int32_t> read_length(const PropertyList& list, PropertyId id) {
-    const Length* length = list.value(id).length();
-    return length != nullptr ? std::optional<std::int32_t>(length->millipoints()) : std::nullopt;
-}
-
 std::optional<std::int32_t> read_own_length(const PropertyList& list, PropertyId id) {
     const PropertyValue* own = list.own(id);
     const Length* length = own != nullptr ? own->length() : nullptr;
     return length != nullptr ? std::optional<std::int32_t>(length->millipoints()) : std::nullopt;
-}
-
-std::optional<Color> read_color(const PropertyList& list, PropertyId id) {
-    const Color* color = list.value(id).color();
-    return color != nullptr ? std::optional<Color>(*color) : std::nullopt;
-}
-
-std::optional<std::string_view> read_string(const PropertyList& list, PropertyId id) {
-    const std::string* text = list.value(id).string();
-    return text != nullptr ? std::optional<std::string_view>(*text) : std::nullopt;
 }
 
 std::optional<std::int64_t> read_integer(const PropertyList& list, PropertyId id) {

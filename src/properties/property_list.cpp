@@ -105,6 +105,9 @@ const PropertyValue& PropertyList::value(PropertyId id) const {
     if (!is_catalogued(id)) {
         return auto_value();
     }
+    if (store_chain_ && !store_->ever_held(id)) {
+        return initial_value(id);
+    }
     const bool inherited = inherited_table()[static_cast<std::uint16_t>(id)];
     const PropertyValue* own_value = own(id);
     if (!defers_to_parent(own_value, inherited)) {

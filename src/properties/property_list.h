@@ -40,7 +40,9 @@ public:
     explicit PropertyList(const PropertyList* parent = nullptr) : parent_(parent) {}
     // A list whose slots and answers live in `store`, which outlives it.
     PropertyList(const PropertyList* parent, PropertyStore& store)
-        : parent_(parent), store_(&store) {}
+        : parent_(parent),
+          store_(&store),
+          store_chain_(parent == nullptr || (parent->store_ == &store && parent->store_chain_)) {}
     PropertyList(const PropertyList&) = delete;
     PropertyList& operator=(const PropertyList&) = delete;
     ~PropertyList();
@@ -104,6 +106,9 @@ private:
     std::uint32_t begin_ = 0;  // first slot of the run in the store
     std::uint16_t count_ = 0;
     mutable bool owns_store_ = false;
+    // This list and all its ancestors keep their slots in store_, so a
+    // property the store has never held resolves to its initial value.
+    bool store_chain_ = false;
 };
 
 }  // namespace lorp

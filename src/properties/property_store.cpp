@@ -152,6 +152,7 @@ void PropertyStore::set(PropertyList& list, PropertyId id, PropertyValue value) 
         open(list);
     }
     const auto key = static_cast<std::uint16_t>(id);
+    ever_held_[key / 64] |= std::uint64_t{1} << (key % 64);
     sources_.erase(&list, key);
     if (id == PropertyId::FontSize) {
         font_sizes_.erase(&list, 0);

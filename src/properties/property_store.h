@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -36,6 +37,14 @@ public:
     // since; otherwise does nothing.
     void discard_last(const PropertyList& list);
     std::size_t list_count() const { return lists_ ? lists_->size() : 0; }
+
+    // Whether any list of the store was ever given a value for id. Documents
+    // set a small part of the catalogue, and lookups of the rest need not
+    // search any list.
+    bool ever_held(PropertyId id) const {
+        const auto raw = static_cast<std::uint16_t>(id);
+        return ((ever_held_[raw / 64] >> (raw % 64)) & 1u) != 0;
+    }
 
     // Seals the open run, so that its slots are shared when possible.
     void seal();
@@ -88,6 +97,7 @@ private:
     std::vector<PropertyValue> strings_;  // one String per text, open addressing
     std::size_t string_count_ = 0;
 
+    std::array<std::uint64_t, kPropertyCount / 64 + 1> ever_held_{};  // bit per raw id
     ListKeyedMap<const PropertyList*> sources_;  // (list, id) -> list holding the answer
     ListKeyedMap<FontSizeAnswer> font_sizes_;    // (list, 0) -> resolved font size
 };
