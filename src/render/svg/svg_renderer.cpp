@@ -33,6 +33,27 @@ Result<ImageUris> image_uris(const AreaTree& tree) {
     return uris;
 }
 
+// A guess at the bytes an area's lines take: the lines of a text
+// run, a background, border sides and a clip group are each some dozens of
+// bytes of markup around their numbers.
+std::size_t expected_size(const Area& area) {
+    const TraitRecord& traits = area.traits;
+    std::size_t size = 0;
+    if (const std::string* text = area.text()) {
+        size += 96 + text->size();
+    }
+    if (traits.background_color) {
+        size += 80;
+    }
+    if (traits.border_widths) {
+        size += 4 * 80;
+    }
+    if (traits.overflow != Overflow::Unset) {
+        size += 160;
+    }
+    return size;
+}
+
 void page_start_tag(std::string& out, const Area& page) {
     std::string view_box = "0 0 ";
     append_shortest(view_box, page.width / 1000.0);
@@ -52,14 +73,23 @@ Result<std::string> render_svg(const AreaTree& tree) {
         return std::move(images).error();
     }
     std::vector<AreaId> pages;
+    std::size_t size = 256;
     for (AreaId id = 0; id < tree.size(); ++id) {
-        if (tree.get(id).kind == AreaKind::Page) {
+        const Area& area = tree.get(id);
+        if (area.kind == AreaKind::Page) {
             pages.push_back(id);
         }
+        size += expected_size(area);
+    }
+    for (const auto& [id, uri] : *images) {
+        size += uri.size();
     }
 
     ClipIds clip_ids;
     std::string out;
+    // Reserved once: a document of many megabytes would otherwise be copied
+    // at every doubling and fault in each new buffer.
+    out.reserve(size);
     out += kDeclaration;
     if (pages.empty()) {
         SvgElement(out, "svg").raw("xmlns", kSvgNamespace).empty();
