@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "properties/initial_value.h"
 #include "properties/property_catalogue.h"
 
 namespace lorp {
@@ -97,6 +99,37 @@ TEST(PropertyStore, DiscardedListLeavesNoSlotsOrAnswersBehind) {
     EXPECT_EQ(display(next.value(PropertyId::Color)), "Color(Color(#00FF00))");
     store.discard_last(root);  // not the last one: ignored
     EXPECT_EQ(store.list_count(), 2u);
+}
+
+// Inherited lookups read a few ancestors directly and go through the store's
+// remembered answers beyond that; an id no list of the store ever held is
+// answered at once, but only when the whole ancestry lives in the store.
+TEST(PropertyStore, InheritedLookupsAcrossShortLongAndMixedAncestries) {
+    const Color red{255, 0, 0, 255};
+    PropertyList outside;  // keeps a store of its own
+    outside.set(PropertyId::Color, PropertyValue::color(red));
+    PropertyStore store;
+    PropertyList& adopted = store.new_list(&outside);
+    adopted.set(PropertyId::FontWeight, PropertyValue::integer(700));
+    ASSERT_NE(adopted.value(PropertyId::Color).color(), nullptr);
+    EXPECT_EQ(*adopted.value(PropertyId::Color).color(), red);
+
+    PropertyList* list = &store.new_list(nullptr);
+    list->set(PropertyId::FontFamily, PropertyValue::string("Helvetica"));
+    std::vector<const PropertyList*> chain{list};
+    for (int depth = 1; depth < 40; ++depth) {
+        list = &store.new_list(list);
+        if (depth == 30) {
+            list->set(PropertyId::FontFamily, PropertyValue::string("Courier"));
+        }
+        chain.push_back(list);
+    }
+    for (std::size_t depth = chain.size(); depth-- > 0;) {
+        const std::string* family = chain[depth]->value(PropertyId::FontFamily).string();
+        ASSERT_NE(family, nullptr) << depth;
+        EXPECT_EQ(*family, depth >= 30 ? "Courier" : "Helvetica") << depth;
+        EXPECT_EQ(chain[depth]->value(PropertyId::Color), initial_value(PropertyId::Color));
+    }
 }
 
 }  // namespace
