@@ -5,6 +5,7 @@
 #include <string>
 
 #include "layout/area/area_tree.h"
+#include "render/page_tree.h"
 #include "render/pdf/pdf_renderer.h"
 
 namespace lorp::render_test {
@@ -13,26 +14,12 @@ namespace lorp::render_test {
 inline constexpr std::int32_t kPageWidth = 612000;
 inline constexpr std::int32_t kPageHeight = 792000;
 
-// A tree holding one page; areas are added under it with `child`.
-struct PageTree {
-    AreaTree tree;
-    AreaId page;
-
-    PageTree() : page(tree.add(Area::at(AreaKind::Page, 0, 0, kPageWidth, kPageHeight))) {}
-
-    AreaId child(AreaId parent, Area area) {
-        const AreaId id = tree.add(std::move(area));
-        EXPECT_TRUE(tree.attach_child(parent, id).ok());
-        return id;
-    }
-    AreaId child(Area area) { return child(page, std::move(area)); }
+// A tree holding one US Letter page; areas are added under it with `child`.
+struct PageTree : render_fixture::PageTree {
+    PageTree() : render_fixture::PageTree(kPageWidth, kPageHeight) {}
 };
 
-inline Area text_area(std::int32_t x, std::int32_t y, std::string text) {
-    Area area = Area::at(AreaKind::Text, x, y, 50000, 12000);
-    area.content = TextContent{std::move(text)};
-    return area;
-}
+using render_fixture::text_area;
 
 // The rendered model of a tree that must render without error.
 inline PdfDocument rendered(const AreaTree& tree) {

@@ -5,31 +5,19 @@
 #include <string>
 
 #include "layout/area/area_tree.h"
+#include "render/page_tree.h"
 #include "render/svg/svg_renderer.h"
 
 namespace lorp::svg_test {
 
-// A tree holding one page; areas are added under it with `child`.
-struct PageTree {
-    AreaTree tree;
-    AreaId page;
-
+// A tree holding one page (A4 unless given); areas are added under it with
+// `child`.
+struct PageTree : render_fixture::PageTree {
     explicit PageTree(std::int32_t width = 595280, std::int32_t height = 841890)
-        : page(tree.add(Area::at(AreaKind::Page, 0, 0, width, height))) {}
-
-    AreaId child(AreaId parent, Area area) {
-        const AreaId id = tree.add(std::move(area));
-        EXPECT_TRUE(tree.attach_child(parent, id).ok());
-        return id;
-    }
-    AreaId child(Area area) { return child(page, std::move(area)); }
+        : render_fixture::PageTree(width, height) {}
 };
 
-inline Area text_area(std::int32_t x, std::int32_t y, std::string text) {
-    Area area = Area::at(AreaKind::Text, x, y, 50000, 12000);
-    area.content = TextContent{std::move(text)};
-    return area;
-}
+using render_fixture::text_area;
 
 // The SVG of a tree that must render without error.
 inline std::string svg(const AreaTree& tree) {
