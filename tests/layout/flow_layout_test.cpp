@@ -205,11 +205,11 @@ TEST(FootnoteLayoutTest, FootnotesStackAtTheBottomOfTheBodyUnderASeparator) {
     const Area& separator = tree.get(on_page[1]);
     EXPECT_EQ(separator.kind, AreaKind::FootnoteSeparator);
     EXPECT_EQ(geometry(separator), (Geometry{72000, 726890, 150425, 1000}));
-    EXPECT_EQ(separator.traits.border_widths, (SideLengths{1000, 0, 0, 0}));
-    ASSERT_TRUE(separator.traits.border_styles);
-    EXPECT_EQ((*separator.traits.border_styles)[0], BorderStyle::Solid);
-    EXPECT_EQ((*separator.traits.border_styles)[1], BorderStyle::None);
-    EXPECT_EQ(separator.traits.color, std::nullopt);
+    EXPECT_EQ(separator.traits->border_widths, (SideLengths{1000, 0, 0, 0}));
+    ASSERT_TRUE(separator.traits->border_styles);
+    EXPECT_EQ((*separator.traits->border_styles)[0], BorderStyle::Solid);
+    EXPECT_EQ((*separator.traits->border_styles)[1], BorderStyle::None);
+    EXPECT_EQ(separator.traits->color, std::nullopt);
     EXPECT_EQ(geometry(tree.get(on_page[2])), (Geometry{72000, 733890, 451276, 12000}));
     EXPECT_EQ(geometry(tree.get(on_page[3])), (Geometry{72000, 745890, 451276, 24000}));
 
@@ -222,7 +222,7 @@ TEST(FootnoteLayoutTest, FootnotesStackAtTheBottomOfTheBodyUnderASeparator) {
     EXPECT_EQ(text_of(tree.get(cited[1])), "*");
     const Area& red = nth(tree, AreaKind::Text, 3);
     EXPECT_EQ(text_of(red), "2");
-    EXPECT_EQ(red.traits.color, (Color{255, 0, 0, 255}));
+    EXPECT_EQ(red.traits->color, (Color{255, 0, 0, 255}));
     EXPECT_EQ(red.x, 0);
 }
 

@@ -88,11 +88,31 @@ TEST(InlineLayoutTest, InlineTraitsAndNestedColour) {
     for (const auto& c : cases) {
         const Area& a = nth(tree, AreaKind::Text, c.index);
         SCOPED_TRACE(text_of(a));
-        EXPECT_EQ(a.traits.color, c.color);
-        EXPECT_EQ(a.traits.font_size, c.font_size);
-        EXPECT_EQ(a.traits.font_family, c.family);
+        EXPECT_EQ(a.traits->color, c.color);
+        EXPECT_EQ(a.traits->font_size, c.font_size);
+        EXPECT_EQ(a.traits->font_family, c.family);
         EXPECT_EQ(a.height, 12000);  // one line of the block
     }
+}
+
+TEST(InlineLayoutTest, TextRunsShareTheirContainersRecord) {
+    const AreaTree tree = lay_out(flow_document(
+        "<fo:block color=\"blue\">a<fo:footnote><fo:inline>b</fo:inline><fo:footnote-body/>"
+        "</fo:footnote>c<fo:inline color=\"red\">d<fo:inline>e</fo:inline>"
+        "<fo:inline color=\"red\">f</fo:inline></fo:inline></fo:block>"));
+    const Area& block = nth(tree, AreaKind::Block, 0);
+    const auto text = [&](std::size_t i) -> const SharedTraits& {
+        return nth(tree, AreaKind::Text, i).traits;
+    };
+    for (std::size_t i : {0, 1, 2}) {
+        EXPECT_TRUE(text(i).shares_with(block.traits)) << i;
+    }
+    EXPECT_EQ(text(3)->color, (Color{255, 0, 0, 255}));
+    EXPECT_FALSE(text(3).shares_with(block.traits));
+    EXPECT_EQ(text(3)->font_family, block.traits->font_family);
+    EXPECT_TRUE(text(4).shares_with(text(3)));  // an inline without a colour of its own
+    EXPECT_TRUE(text(5).shares_with(text(3)));  // or repeating its container's
+
 }
 
 TEST(InlineLayoutTest, BasicLinkDestinations) {
@@ -105,7 +125,7 @@ TEST(InlineLayoutTest, BasicLinkDestinations) {
     std::vector<std::pair<std::string, std::optional<std::string>>> links;
     for (AreaId id : areas_of(tree, AreaKind::Text)) {
         links.emplace_back(text_of(tree.get(id)),
-                           tree.get(id).traits.link_destination.to_optional());
+                           tree.get(id).traits->link_destination.to_optional());
     }
     using P = std::pair<std::string, std::optional<std::string>>;
     EXPECT_EQ(links, (std::vector<P>{{"both", "http://e"},
@@ -175,10 +195,10 @@ TEST(InlineLayoutTest, Leaders) {
         EXPECT_EQ(leader.kind, c.kind);
         EXPECT_EQ(text_of(leader), c.text);
         EXPECT_EQ(geometry(leader), (Geometry{0, 0, 100000, 12000}));
-        EXPECT_EQ(leader.traits.leader_pattern, c.pattern);
-        EXPECT_EQ(leader.traits.rule_style, c.rule_style);
-        EXPECT_EQ(leader.traits.rule_thickness, c.rule_thickness);
-        EXPECT_EQ(leader.traits.color, (Color{255, 0, 0, 255}));  // the block's traits
+        EXPECT_EQ(leader.traits->leader_pattern, c.pattern);
+        EXPECT_EQ(leader.traits->rule_style, c.rule_style);
+        EXPECT_EQ(leader.traits->rule_thickness, c.rule_thickness);
+        EXPECT_EQ(leader.traits->color, (Color{255, 0, 0, 255}));  // the block's traits
     }
 }
 
@@ -192,7 +212,7 @@ TEST(InlineLayoutTest, PageNumberShowsTheSequenceNumber) {
     const AreaTree tree = lay_out(testing::fo_document("", seqs));
     const Area& third = nth(tree, AreaKind::Text, 2);
     EXPECT_EQ(text_of(third), "3");
-    EXPECT_EQ(third.traits.color, (Color{255, 0, 0, 255}));
+    EXPECT_EQ(third.traits->color, (Color{255, 0, 0, 255}));
 }
 
 }  // namespace

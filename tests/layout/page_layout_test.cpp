@@ -112,8 +112,8 @@ TEST(PageSequenceTest, EachSequenceIsOnePageWithItsNumber) {
         "<fo:flow flow-name=\"xsl-region-body\"><fo:block><fo:inline id=\"inl\">x</fo:inline>"
         "<fo:page-number/></fo:block></fo:flow></fo:page-sequence></fo:block-container>"));
     ASSERT_EQ(areas_of(tree, AreaKind::Page).size(), 3u);
-    EXPECT_EQ(nth(tree, AreaKind::Page, 0).traits.background_color, (Color{255, 0, 0, 255}));
-    EXPECT_EQ(nth(tree, AreaKind::Page, 1).traits.background_color, std::nullopt);
+    EXPECT_EQ(nth(tree, AreaKind::Page, 0).traits->background_color, (Color{255, 0, 0, 255}));
+    EXPECT_EQ(nth(tree, AreaKind::Page, 1).traits->background_color, std::nullopt);
     std::vector<std::string> texts;
     for (AreaId id : areas_of(tree, AreaKind::Text)) {
         texts.push_back(text_of(tree.get(id)));
@@ -139,7 +139,7 @@ TEST(StaticContentTest, RegionsStackTheirBlocksAndUnknownFlowNamesAreIgnored) {
         "<fo:flow flow-name=\"xsl-region-body\"/></fo:page-sequence>"));
     ASSERT_EQ(areas_of(tree, AreaKind::RegionBefore).size(), 1u);
     const Area& before = nth(tree, AreaKind::RegionBefore, 0);
-    EXPECT_EQ(before.traits.color, (Color{0, 0, 0, 255}));  // the last static-content wins
+    EXPECT_EQ(before.traits->color, (Color{0, 0, 0, 255}));  // the last static-content wins
     ASSERT_EQ(areas_of(tree, AreaKind::Block).size(), 2u);
     EXPECT_EQ(geometry(nth(tree, AreaKind::Block, 0)), (Geometry{0, 0, 451276, 10000}));
     EXPECT_EQ(geometry(nth(tree, AreaKind::Block, 1)), (Geometry{0, 10000, 451276, 12000}));

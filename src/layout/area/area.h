@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "layout/area/area_kind.h"
-#include "layout/area/trait_record.h"
+#include "layout/area/shared_traits.h"
 
 namespace lorp {
 
@@ -34,7 +34,7 @@ struct Area {
     std::int32_t width = 0;
     std::int32_t height = 0;
     AreaContent content;
-    TraitRecord traits;
+    SharedTraits traits;
 
     // An empty area of the kind at the given place with no traits set.
     static Area at(AreaKind kind, std::int32_t x = 0, std::int32_t y = 0, std::int32_t width = 0,

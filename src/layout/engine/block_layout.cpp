@@ -22,7 +22,7 @@ struct BlockFrame {
     std::int32_t width;
     std::int32_t line_height;
     std::int32_t text_indent;
-    TraitRecord traits;
+    SharedTraits traits;
     std::optional<NodeId> next;
     bool first = true;
 };
@@ -177,7 +177,7 @@ private:
 BlockMetrics read_block_metrics(const PropertyList& properties) {
     BlockMetrics m;
     m.traits = compute_traits(properties);
-    m.font_size = m.traits.font_size.value_or(12000);
+    m.font_size = m.traits->font_size.value_or(12000);
     m.space_before = read_length(properties, PropertyId::SpaceBefore).value_or(0);
     m.space_after = read_length(properties, PropertyId::SpaceAfter).value_or(0);
     m.start_indent = read_length(properties, PropertyId::StartIndent).value_or(0);

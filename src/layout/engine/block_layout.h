@@ -14,7 +14,7 @@ class PropertyList;
 // are not lengths count as 0; the line height is the font size, 12pt when
 // the font size cannot be resolved.
 struct BlockMetrics {
-    TraitRecord traits;
+    SharedTraits traits;
     std::int32_t font_size = 12000;
     std::int32_t space_before = 0;
     std::int32_t space_after = 0;

@@ -142,7 +142,7 @@ Status layout_flow(LayoutRun& run, NodeId flow, AreaId page, const Rect& body) {
     const PropertyList* properties = properties_of(run.fo, flow);
     Area region = Area::at(AreaKind::RegionBody, body.x, body.y, body.width, body.height);
     if (properties != nullptr) {
-        region.traits.color = read_color(*properties, PropertyId::Color);
+        region.traits.edit().color = read_color(*properties, PropertyId::Color);
     }
     const AreaId id = run.areas.add(std::move(region));
     if (Status s = run.areas.attach_child(page, id); !s.ok()) {

@@ -76,11 +76,12 @@ Status place_footnotes(LayoutRun& run, AreaId page, const Rect& body) {
 
     Area separator =
         Area::at(AreaKind::FootnoteSeparator, body.x, top, body.width / 3, kSeparatorThickness);
-    separator.traits.border_widths = SideLengths{kSeparatorThickness, 0, 0, 0};
-    separator.traits.border_styles =
+    TraitRecord& rule = separator.traits.edit();
+    rule.border_widths = SideLengths{kSeparatorThickness, 0, 0, 0};
+    rule.border_styles =
         SideStyles{BorderStyle::Solid, BorderStyle::None, BorderStyle::None, BorderStyle::None};
     const Color black{0, 0, 0, 255};
-    separator.traits.border_colors = SideColors{black, black, black, black};
+    rule.border_colors = SideColors{black, black, black, black};
     if (Status s = run.areas.attach_child(page, run.areas.add(std::move(separator))); !s.ok()) {
         return s;
     }

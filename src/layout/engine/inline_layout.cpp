@@ -18,7 +18,7 @@ namespace {
 constexpr std::int32_t kDefaultLeaderPatternWidth = 5000;
 
 Status add_line_area(LayoutRun& run, const InlineSlot& slot, AreaKind kind, std::int32_t x,
-                     std::int32_t width, TraitRecord traits, AreaContent content) {
+                     std::int32_t width, SharedTraits traits, AreaContent content) {
     Area area = Area::at(kind, x, 0, width, slot.height);
     area.traits = std::move(traits);
     area.content = std::move(content);
@@ -26,14 +26,24 @@ Status add_line_area(LayoutRun& run, const InlineSlot& slot, AreaKind kind, std:
 }
 
 Status add_text(LayoutRun& run, const InlineSlot& slot, std::int32_t x, std::string text,
-                TraitRecord traits) {
+                SharedTraits traits) {
     return add_line_area(run, slot, AreaKind::Text, x, sat_sub(slot.width, x), std::move(traits),
                          TextContent{std::move(text)});
 }
 
-TraitRecord own_traits(const LayoutRun& run, NodeId node) {
+SharedTraits own_traits(const LayoutRun& run, NodeId node) {
     const PropertyList* properties = properties_of(run.fo, node);
-    return properties != nullptr ? compute_traits(*properties) : TraitRecord{};
+    return properties != nullptr ? SharedTraits(compute_traits(*properties)) : SharedTraits();
+}
+
+// The container's traits with the colour given, shared when it already has it.
+SharedTraits with_color(const SharedTraits& traits, const std::optional<Color>& color) {
+    if (traits->color == color) {
+        return traits;
+    }
+    SharedTraits changed = traits;
+    changed.edit().color = color;
+    return changed;
 }
 
 std::optional<Color> own_color(const LayoutRun& run, NodeId node) {
@@ -41,21 +51,23 @@ std::optional<Color> own_color(const LayoutRun& run, NodeId node) {
     return properties != nullptr ? read_color(*properties, PropertyId::Color) : std::nullopt;
 }
 
-// One open fo:inline while its children are laid out.
+// One open fo:inline while its children are laid out. Its text runs share
+// one record: the container's traits with the frame's colour.
 struct InlineFrame {
     std::optional<NodeId> next;
-    std::optional<Color> color;
+    SharedTraits traits;
     std::int32_t x;
     bool later_children_at_zero;  // a block's own fo:inline starts only its first child at x
 };
 
 // Lays out the children of container with the traits given, each nested
 // fo:inline pushing a frame instead of recursing.
-Status layout_children(LayoutRun& run, NodeId container, const TraitRecord& traits,
-                       std::optional<Color> color, std::int32_t x, bool later_children_at_zero,
-                       const InlineSlot& slot) {
+Status layout_children(LayoutRun& run, NodeId container, const SharedTraits& traits,
+                       const std::optional<Color>& color, std::int32_t x,
+                       bool later_children_at_zero, const InlineSlot& slot) {
     std::vector<InlineFrame> stack;
-    stack.push_back({run.fo.node(container).first_child(), color, x, later_children_at_zero});
+    stack.push_back({run.fo.node(container).first_child(), with_color(traits, color), x,
+                     later_children_at_zero});
     while (!stack.empty()) {
         InlineFrame& frame = stack.back();
         if (!frame.next) {
@@ -68,18 +80,18 @@ Status layout_children(LayoutRun& run, NodeId container, const TraitRecord& trai
         if (frame.later_children_at_zero) {
             frame.x = 0;
         }
-        const std::optional<Color> child_color = frame.color;
         const FoNode& node = run.fo.node(child);
         if (const TextNode* text = node.text()) {
-            TraitRecord copy = traits;
-            copy.color = child_color;
-            if (Status s = add_text(run, slot, child_x, std::string(text->text), std::move(copy));
+            if (Status s = add_text(run, slot, child_x, std::string(text->text), frame.traits);
                 !s.ok()) {
                 return s;
             }
         } else if (is_element(run.fo, child, FoElement::Inline)) {
             std::optional<Color> nested = own_color(run, child);
-            stack.push_back({node.first_child(), nested ? nested : child_color, child_x, false});
+            SharedTraits nested_traits =
+                nested ? with_color(traits, nested) : SharedTraits(frame.traits);
+            // frame is not used past this point: the push may move it.
+            stack.push_back({node.first_child(), std::move(nested_traits), child_x, false});
         }
     }
     return ok_status();
@@ -95,7 +107,7 @@ Status layout_leader(LayoutRun& run, NodeId node, const InlineSlot& slot) {
             pattern = *given;
         }
     }
-    TraitRecord traits = slot.block_traits;
+    SharedTraits traits = slot.block_traits;
     if (pattern == "dots") {
         std::int32_t pattern_width = kDefaultLeaderPatternWidth;
         if (properties != nullptr) {
@@ -113,17 +125,18 @@ Status layout_leader(LayoutRun& run, NodeId node, const InlineSlot& slot) {
         // billions of dots from a few bytes of input; a leader holds at most
         // kMaxLeaderDots, more than any page is wide at a one-point pattern.
         dots = std::min(dots, static_cast<double>(kMaxLeaderDots));
-        traits.leader_pattern = "dots";
+        traits.edit().leader_pattern = "dots";
         return add_line_area(run, slot, AreaKind::Text, 0, slot.width, std::move(traits),
                              TextContent{std::string(static_cast<std::size_t>(dots), '.')});
     }
     if (pattern == "rule" && properties != nullptr) {
-        traits.rule_thickness = read_length(*properties, PropertyId::RuleThickness);
+        TraitRecord& rule = traits.edit();
+        rule.rule_thickness = read_length(*properties, PropertyId::RuleThickness);
         if (auto style = read_string(*properties, PropertyId::RuleStyle)) {
-            traits.rule_style.emplace(*style);
+            rule.rule_style.emplace(*style);
         }
     }
-    traits.leader_pattern = std::move(pattern);
+    traits.edit().leader_pattern = std::move(pattern);
     return add_line_area(run, slot, AreaKind::Inline, 0, slot.width, std::move(traits),
                          NoContent{});
 }
@@ -142,19 +155,19 @@ Status layout_inline_child(LayoutRun& run, NodeId node, const InlineSlot& slot) 
     const FoElementData* element = fo_node.element();
     switch (element->kind()) {
         case FoElement::Inline: {
-            TraitRecord traits = own_traits(run, node);
-            return layout_children(run, node, traits, traits.color, slot.x, true, slot);
+            const SharedTraits traits = own_traits(run, node);
+            return layout_children(run, node, traits, traits->color, slot.x, true, slot);
         }
         case FoElement::BasicLink: {
-            TraitRecord traits = own_traits(run, node);
+            SharedTraits traits = own_traits(run, node);
             if (const auto* link = element->attributes<LinkAttributes>()) {
                 if (link->external_destination) {
-                    traits.link_destination = link->external_destination;
+                    traits.edit().link_destination = link->external_destination;
                 } else if (link->internal_destination) {
-                    traits.link_destination = link->internal_destination;
+                    traits.edit().link_destination = link->internal_destination;
                 }
             }
-            return layout_children(run, node, traits, traits.color, slot.x, true, slot);
+            return layout_children(run, node, traits, traits->color, slot.x, true, slot);
         }
         case FoElement::PageNumber:
             return add_text(run, slot, slot.x, decimal(run.context.page_number),
@@ -175,8 +188,8 @@ Status layout_inline_child(LayoutRun& run, NodeId node, const InlineSlot& slot) 
     }
 }
 
-Status layout_inline_content(LayoutRun& run, NodeId node, const TraitRecord& traits, std::int32_t x,
-                             const InlineSlot& slot) {
+Status layout_inline_content(LayoutRun& run, NodeId node, const SharedTraits& traits,
+                             std::int32_t x, const InlineSlot& slot) {
     const FoNode& fo_node = run.fo.node(node);
     if (const TextNode* text = fo_node.text()) {
         return add_text(run, slot, x, std::string(text->text), traits);
@@ -185,7 +198,7 @@ Status layout_inline_content(LayoutRun& run, NodeId node, const TraitRecord& tra
         return ok_status();
     }
     std::optional<Color> color = own_color(run, node);
-    return layout_children(run, node, traits, color ? color : traits.color, x, false, slot);
+    return layout_children(run, node, traits, color ? color : traits->color, x, false, slot);
 }
 
 }  // namespace lorp

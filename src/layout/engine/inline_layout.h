@@ -15,7 +15,7 @@ struct InlineSlot {
     std::int32_t x;       // start x inside the block
     std::int32_t width;   // the block's content width
     std::int32_t height;  // the block's font size
-    const TraitRecord& block_traits;
+    const SharedTraits& block_traits;
 };
 
 // Text, fo:inline, fo:basic-link, fo:page-number, fo:page-number-citation and
@@ -25,7 +25,7 @@ Status layout_inline_child(LayoutRun& run, NodeId node, const InlineSlot& slot);
 // A child of an fo:inline (or of a footnote citation) with the traits of its
 // container: text becomes a Text area at x, nested fo:inline changes only the
 // colour, anything else makes nothing. Nesting depth costs heap, not stack.
-Status layout_inline_content(LayoutRun& run, NodeId node, const TraitRecord& traits, std::int32_t x,
-                             const InlineSlot& slot);
+Status layout_inline_content(LayoutRun& run, NodeId node, const SharedTraits& traits,
+                             std::int32_t x, const InlineSlot& slot);
 
 }  // namespace lorp

@@ -69,7 +69,7 @@ public:
 private:
     void draw_area(AreaId id, std::int64_t parent_x, std::int64_t parent_y) {
         const Area& area = tree_.get(id);
-        const TraitRecord& traits = area.traits;
+        const TraitRecord& traits = *area.traits;
         const std::int64_t x = parent_x + area.x;
         const std::int64_t y = parent_y + area.y;
         const PageRect rect{x, page_.height - y - area.height, area.width, area.height};
@@ -116,7 +116,7 @@ private:
     // next.
     bool draw_content(AreaId id, const Area& area, const PageRect& rect, std::int64_t x,
                       std::int64_t y) {
-        const TraitRecord& traits = area.traits;
+        const TraitRecord& traits = *area.traits;
         const bool is_leader = (area.kind == AreaKind::Inline || area.kind == AreaKind::Text) &&
                                traits.leader_pattern.has_value();
         if (is_leader) {

@@ -8,7 +8,7 @@ constexpr std::int32_t kDefaultThickness = 500;
 
 void draw_leader(ContentStream& out, const Area& area, std::int64_t x, std::int64_t top,
                  std::int64_t page_height) {
-    const TraitRecord& traits = area.traits;
+    const TraitRecord& traits = *area.traits;
     if (traits.leader_pattern != "rule") {
         return;
     }

@@ -14,7 +14,7 @@ void register_opacity_states(const AreaTree& tree, std::vector<PdfExtGState>& st
     // within the epsilon costs a logarithm rather than a scan of the list.
     std::multimap<double, std::size_t> by_alpha;
     for (AreaId id = 0; id < tree.size(); ++id) {
-        const std::optional<double>& opacity = tree.get(id).traits.opacity;
+        const std::optional<double>& opacity = tree.get(id).traits->opacity;
         if (!opacity || !(std::fabs(*opacity - 1) > kEpsilon)) {
             continue;
         }

@@ -31,7 +31,7 @@ void set_spacing(ContentStream& out, const std::optional<std::int32_t>& millipoi
 
 void draw_text(ContentStream& out, const Area& area, std::string_view text, std::int64_t x,
                std::int64_t top, std::int64_t page_height, TextSpacing& spacing) {
-    const TraitRecord& traits = area.traits;
+    const TraitRecord& traits = *area.traits;
     const std::int64_t size = traits.font_size.value_or(kDefaultFontSize);
     out.color(traits.color.value_or(Color{})).raw(" rg\n");
     out.raw("BT\n/F1 ").shortest_points(size).raw(" Tf\n");

@@ -141,7 +141,7 @@ private:
 
     void draw_area(AreaId id, std::int64_t parent_x, std::int64_t parent_y) {
         const Area& area = tree_.get(id);
-        const TraitRecord& traits = area.traits;
+        const TraitRecord& traits = *area.traits;
         const Box box{parent_x + area.x, parent_y + area.y, area.width, area.height};
 
         const bool clipped =
@@ -191,7 +191,7 @@ private:
 
     // Draws what the area's kind shows; true when its children are drawn next.
     bool draw_content(AreaId id, const Area& area, const Box& box) {
-        const TraitRecord& traits = area.traits;
+        const TraitRecord& traits = *area.traits;
         switch (area.kind) {
             case AreaKind::Text:
             case AreaKind::Inline:

@@ -37,7 +37,7 @@ Result<ImageUris> image_uris(const AreaTree& tree) {
 // run, a background, border sides and a clip group are each some dozens of
 // bytes of markup around their numbers.
 std::size_t expected_size(const Area& area) {
-    const TraitRecord& traits = area.traits;
+    const TraitRecord& traits = *area.traits;
     std::size_t size = 0;
     if (const std::string* text = area.text()) {
         size += 96 + text->size();

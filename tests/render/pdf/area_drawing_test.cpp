@@ -58,10 +58,10 @@ TEST(AreaDrawing, DocumentHasOnePagePerPageAreaInArenaOrder) {
 TEST(AreaDrawing, BackgroundFillsTheFlippedRectangle) {
     PageTree t;
     Area area = block(10000, 20000, 100000, 50000);
-    area.traits.background_color = kRed;
+    area.traits.edit().background_color = kRed;
     t.child(std::move(area));
     Area grey = block(-500, 0, 1, 792000);
-    grey.traits.background_color = Color{128, 128, 128, 10};  // alpha is not written
+    grey.traits.edit().background_color = Color{128, 128, 128, 10};  // alpha is not written
     t.child(std::move(grey));
     EXPECT_EQ(content(t.tree),
               "1.000 0.000 0.000 rg\n10.000 722.000 100.000 50.000 re f\n"
@@ -88,8 +88,8 @@ TEST(AreaDrawing, HiddenAndScrollOverflowClipPaintingAndChildren) {
                           Case{Overflow::Auto, false}, Case{Overflow::Unset, false}}) {
         PageTree t;
         Area area = block(10000, 20000, 100000, 50000);
-        area.traits.overflow = c.overflow;
-        area.traits.background_color = kRed;
+        area.traits.edit().overflow = c.overflow;
+        area.traits.edit().background_color = kRed;
         const AreaId clipped = t.child(std::move(area));
         t.child(clipped, text_area(1000, 2000, "in"));
         t.child(text_area(0, 0, "out"));
@@ -106,7 +106,7 @@ TEST(AreaDrawing, HiddenAndScrollOverflowClipPaintingAndChildren) {
     // An area drawn without visiting children closes its clip at once.
     PageTree t;
     Area text = text_area(0, 0, "t");
-    text.traits.overflow = Overflow::Hidden;
+    text.traits.edit().overflow = Overflow::Hidden;
     t.child(std::move(text));
     EXPECT_EQ(content(t.tree),
               "q\n0.000 780.000 50.000 12.000 re W n\n"
@@ -117,12 +117,12 @@ TEST(AreaDrawing, OpacityStatesAreSharedWithinEpsilonAndSetBeforeEachPainting) {
     PageTree t;
     auto add = [&](double opacity, bool borders) {
         Area area = block(0, 0, 1000, 1000);
-        area.traits.opacity = opacity;
-        area.traits.background_color = kRed;
+        area.traits.edit().opacity = opacity;
+        area.traits.edit().background_color = kRed;
         if (borders) {
-            area.traits.border_widths = SideLengths{1000, 0, 0, 0};
-            area.traits.border_colors = SideColors{};
-            area.traits.border_styles = SideStyles{BorderStyle::Solid, BorderStyle::None,
+            area.traits.edit().border_widths = SideLengths{1000, 0, 0, 0};
+            area.traits.edit().border_colors = SideColors{};
+            area.traits.edit().border_styles = SideStyles{BorderStyle::Solid, BorderStyle::None,
                                                    BorderStyle::None, BorderStyle::None};
         }
         t.child(std::move(area));
@@ -184,12 +184,12 @@ TEST(AreaDrawing, LinksOfInlineAndTextAreas) {
     for (const Case& c : cases) {
         PageTree t;
         Area link = Area::at(AreaKind::Inline, 10000, 20000, 100000, 15000);
-        link.traits.link_destination = c.destination;
+        link.traits.edit().link_destination = c.destination;
         const AreaId inline_area = t.child(std::move(link));
         Area text = text_area(0, 0, "go");
         text.width = 40000;
-        text.traits.font_size = 10000;
-        text.traits.link_destination = c.destination;
+        text.traits.edit().font_size = 10000;
+        text.traits.edit().link_destination = c.destination;
         t.child(inline_area, std::move(text));
 
         PdfDocument document = rendered(t.tree);
@@ -250,7 +250,7 @@ TEST(AreaDrawing, DeepNestingIsDrawnWithoutRecursion) {
     AreaId parent = t.page;
     for (int i = 0; i < kDepth; ++i) {
         Area area = Area::at(AreaKind::Inline, 1, 0, 10, 10);
-        area.traits.overflow = i % 2 == 0 ? Overflow::Hidden : Overflow::Unset;
+        area.traits.edit().overflow = i % 2 == 0 ? Overflow::Hidden : Overflow::Unset;
         parent = t.child(parent, std::move(area));
     }
     t.child(parent, text_area(0, 0, "bottom"));

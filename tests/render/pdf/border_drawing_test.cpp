@@ -18,9 +18,9 @@ const Color kBlue{0, 0, 255, 255};
 // A block at (10pt, 20pt), 100 by 50 pt: x 10, y 722, top edge at 772.
 Area bordered(SideLengths widths, SideStyles styles, SideColors colors) {
     Area area = Area::at(AreaKind::Block, 10000, 20000, 100000, 50000);
-    area.traits.border_widths = widths;
-    area.traits.border_styles = styles;
-    area.traits.border_colors = colors;
+    area.traits.edit().border_widths = widths;
+    area.traits.edit().border_styles = styles;
+    area.traits.edit().border_colors = colors;
     return area;
 }
 
@@ -62,7 +62,7 @@ TEST(BorderDrawing, EachVisibleSideIsOneLineAlongTheOuterEdge) {
     // Without all three side records nothing is stroked.
     Area partial = bordered({1000, 1000, 1000, 1000}, {Solid, Solid, Solid, Solid},
                             {kBlack, kBlack, kBlack, kBlack});
-    partial.traits.border_colors.reset();
+    partial.traits.edit().border_colors.reset();
     EXPECT_EQ(drawn(partial), "");
 }
 
@@ -76,16 +76,16 @@ constexpr const char* kRoundedPath =
 
 TEST(BorderDrawing, RoundedBackgroundIsOnePath) {
     Area area = Area::at(AreaKind::Block, 10000, 20000, 100000, 50000);
-    area.traits.background_color = kRed;
-    area.traits.border_radii = SideLengths{10000, 0, 5000, 0};
+    area.traits.edit().background_color = kRed;
+    area.traits.edit().border_radii = SideLengths{10000, 0, 5000, 0};
     EXPECT_EQ(drawn(area), std::string("1.000 0.000 0.000 rg\n") + kRoundedPath + "f\n");
 }
 
 TEST(BorderDrawing, RadiiAreClampedToHalfTheSmallerSide) {
     auto background = [](SideLengths radii) {
         Area area = Area::at(AreaKind::Block, 10000, 20000, 100000, 50000);
-        area.traits.background_color = kRed;
-        area.traits.border_radii = radii;
+        area.traits.edit().background_color = kRed;
+        area.traits.edit().border_radii = radii;
         return drawn(area);
     };
     EXPECT_EQ(background({999999, 30000, 25001, 2000000000}),
@@ -100,7 +100,7 @@ TEST(BorderDrawing, UniformBorderFollowsRoundedCorners) {
     using enum BorderStyle;
     Area area = bordered({2000, 2000, 2000, 2000}, {Dashed, Dashed, Dashed, Dashed},
                          {kRed, kRed, kRed, kRed});
-    area.traits.border_radii = SideLengths{5000, 5000, 5000, 5000};
+    area.traits.edit().border_radii = SideLengths{5000, 5000, 5000, 5000};
     EXPECT_EQ(drawn(area),
               "1.000 0.000 0.000 RG\n2.000 w\n[6.000 3.000] 0.000 d\n"
               "15.000 722.000 m 105.000 722.000 l "
@@ -112,17 +112,17 @@ TEST(BorderDrawing, UniformBorderFollowsRoundedCorners) {
 
     // One differing side, or invisible sides, fall back to straight lines.
     Area mixed = area;
-    mixed.traits.border_colors->at(3) = kBlue;
+    mixed.traits.edit().border_colors->at(3) = kBlue;
     const std::string mixed_drawn = drawn(mixed);
     EXPECT_EQ(mixed_drawn.find(" c "), std::string::npos);
     EXPECT_NE(mixed_drawn.find("0.000 0.000 1.000 RG\n2.000 w\n[6.000 3.000] 0.000 d\n"
                                "10.000 722.000 m 10.000 772.000 l S\n"),
               std::string::npos);
     Area hidden = area;
-    hidden.traits.border_styles = SideStyles{Hidden, Hidden, Hidden, Hidden};
+    hidden.traits.edit().border_styles = SideStyles{Hidden, Hidden, Hidden, Hidden};
     EXPECT_EQ(drawn(hidden), "");
     Area thin = area;
-    thin.traits.border_widths = SideLengths{0, 0, 0, 0};
+    thin.traits.edit().border_widths = SideLengths{0, 0, 0, 0};
     EXPECT_EQ(drawn(thin), "");
 }
 

@@ -22,10 +22,10 @@ struct Leader {
 std::string drawn(const Leader& leader, AreaKind kind = AreaKind::Inline) {
     PageTree t;
     Area area = Area::at(kind, 10000, 20000, 100000, leader.height);
-    area.traits.leader_pattern = leader.pattern;
-    area.traits.rule_thickness = leader.thickness;
+    area.traits.edit().leader_pattern = leader.pattern;
+    area.traits.edit().rule_thickness = leader.thickness;
     if (leader.style != nullptr) {
-        area.traits.rule_style = leader.style;
+        area.traits.edit().rule_style = leader.style;
     }
     const AreaId id = t.child(std::move(area));
     // A leader's children are never drawn.
@@ -66,11 +66,11 @@ TEST(LeaderDrawing, RuleTakesTheAreaColourAndIgnoresText) {
     Area area = text_area(0, 0, "ignored");
     area.height = 1000;
     area.width = 2000;
-    area.traits.leader_pattern = "rule";
-    area.traits.color = Color{255, 0, 0, 255};
+    area.traits.edit().leader_pattern = "rule";
+    area.traits.edit().color = Color{255, 0, 0, 255};
     t.child(std::move(area));
     Area dots = text_area(0, 0, "also ignored");
-    dots.traits.leader_pattern = "dots";
+    dots.traits.edit().leader_pattern = "dots";
     t.child(std::move(dots));
     EXPECT_EQ(content(t.tree),
               "1.000 0.000 0.000 RG\n0.500 w\n[] 0 d\n0.000 791.250 m 2.000 791.250 l S\n");

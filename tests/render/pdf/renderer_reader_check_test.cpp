@@ -46,40 +46,40 @@ AreaTree full_tree() {
     std::int32_t y = 0;
     for (const std::string& text : kTexts) {
         Area block = Area::at(AreaKind::Block, 0, y, 468000, 14000);
-        block.traits.background_color = Color{230, 230, 255, 255};
-        block.traits.border_widths = SideLengths{1000, 500, 1000, 500};
-        block.traits.border_styles = SideStyles{BorderStyle::Dashed, BorderStyle::Solid,
+        block.traits.edit().background_color = Color{230, 230, 255, 255};
+        block.traits.edit().border_widths = SideLengths{1000, 500, 1000, 500};
+        block.traits.edit().border_styles = SideStyles{BorderStyle::Dashed, BorderStyle::Solid,
                                                 BorderStyle::Dotted, BorderStyle::Groove};
-        block.traits.border_colors = SideColors{kRed, kBlue, kRed, kBlue};
+        block.traits.edit().border_colors = SideColors{kRed, kBlue, kRed, kBlue};
         const AreaId id = t.child(body, std::move(block));
         Area run = text_area(2000, 1000, text);
         run.width = 300000;
         if (text.starts_with("Spaced")) {
-            run.traits.letter_spacing = 1500;
-            run.traits.word_spacing = 4000;
+            run.traits.edit().letter_spacing = 1500;
+            run.traits.edit().word_spacing = 4000;
         }
         if (text.starts_with("Linked")) {
-            run.traits.link_destination = "https://example.org/";
+            run.traits.edit().link_destination = "https://example.org/";
         }
         t.child(id, std::move(run));
         y += 20000;
     }
     Area rounded = Area::at(AreaKind::Block, 0, y, 200000, 60000);
-    rounded.traits.background_color = kBlue;
-    rounded.traits.opacity = 0.5;
-    rounded.traits.border_radii = SideLengths{10000, 10000, 10000, 10000};
-    rounded.traits.border_widths = SideLengths{2000, 2000, 2000, 2000};
-    rounded.traits.border_styles =
+    rounded.traits.edit().background_color = kBlue;
+    rounded.traits.edit().opacity = 0.5;
+    rounded.traits.edit().border_radii = SideLengths{10000, 10000, 10000, 10000};
+    rounded.traits.edit().border_widths = SideLengths{2000, 2000, 2000, 2000};
+    rounded.traits.edit().border_styles =
         SideStyles{BorderStyle::Solid, BorderStyle::Solid, BorderStyle::Solid, BorderStyle::Solid};
-    rounded.traits.border_colors = SideColors{kRed, kRed, kRed, kRed};
-    rounded.traits.overflow = Overflow::Hidden;
+    rounded.traits.edit().border_colors = SideColors{kRed, kRed, kRed, kRed};
+    rounded.traits.edit().overflow = Overflow::Hidden;
     const AreaId clip = t.child(body, std::move(rounded));
     Area link = Area::at(AreaKind::Inline, 0, 0, 100000, 12000);
-    link.traits.link_destination = "section-2";
+    link.traits.edit().link_destination = "section-2";
     const AreaId inline_area = t.child(clip, std::move(link));
     Area leader = Area::at(AreaKind::Inline, 0, 20000, 150000, 12000);
-    leader.traits.leader_pattern = "rule";
-    leader.traits.rule_style = "dotted";
+    leader.traits.edit().leader_pattern = "rule";
+    leader.traits.edit().rule_style = "dotted";
     t.child(inline_area, std::move(leader));
     Area image = Area::at(AreaKind::Image, 250000, y, 100000, 50000);
     image.content = ImageContent{kPng};

@@ -27,10 +27,10 @@ TEST(TextDrawing, DefaultSizeAndColourAtTheAreaTop) {
 TEST(TextDrawing, SizeColourAndPositionsInShortestForm) {
     PageTree t;
     Area area = text_area(10250, 20000, "x");
-    area.traits.font_size = 10500;
-    area.traits.color = Color{0, 128, 255, 0};
-    area.traits.font_family = "Times";  // every standard-font text is Helvetica
-    area.traits.font_weight = 700;
+    area.traits.edit().font_size = 10500;
+    area.traits.edit().color = Color{0, 128, 255, 0};
+    area.traits.edit().font_family = "Times";  // every standard-font text is Helvetica
+    area.traits.edit().font_weight = 700;
     t.child(std::move(area));
     EXPECT_EQ(content(t.tree),
               "0.000 0.502 1.000 rg\nBT\n/F1 10.5 Tf\n10.25 761.5 Td\n(x) Tj\nET\n");
@@ -71,8 +71,8 @@ TEST(TextDrawing, SpacingAboveATenThousandthOfAPoint) {
     for (const Case& c : cases) {
         PageTree t;
         Area area = text_area(0, 0, "s");
-        area.traits.letter_spacing = c.letter;
-        area.traits.word_spacing = c.word;
+        area.traits.edit().letter_spacing = c.letter;
+        area.traits.edit().word_spacing = c.word;
         t.child(std::move(area));
         EXPECT_EQ(content(t.tree), text_object("(s)", c.spacing)) << c.spacing;
     }
@@ -84,16 +84,16 @@ TEST(TextDrawing, SpacingAboveATenThousandthOfAPoint) {
 TEST(TextDrawing, SpacingOfOneRunDoesNotCarryOverToTheNext) {
     PageTree t;
     Area spaced = text_area(0, 0, "a");
-    spaced.traits.letter_spacing = 500;
-    spaced.traits.word_spacing = 1000;
+    spaced.traits.edit().letter_spacing = 500;
+    spaced.traits.edit().word_spacing = 1000;
     t.child(spaced);
     t.child(text_area(0, 0, "b"));
     t.child(text_area(0, 0, "c"));
     Area word_only = text_area(0, 0, "d");
-    word_only.traits.word_spacing = 2000;
+    word_only.traits.edit().word_spacing = 2000;
     t.child(word_only);
     Area clip = Area::at(AreaKind::Block, 0, 0, 10000, 10000);
-    clip.traits.overflow = Overflow::Hidden;
+    clip.traits.edit().overflow = Overflow::Hidden;
     const AreaId clipped = t.child(std::move(clip));
     t.child(clipped, spaced);
     t.child(text_area(0, 0, "e"));

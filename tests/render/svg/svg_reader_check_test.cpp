@@ -26,25 +26,25 @@ const Color kRed{255, 0, 0, 255};
 AreaTree full_page() {
     PageTree t;
     Area block = Area::at(AreaKind::Block, 72000, 72000, 400000, 30000);
-    block.traits.background_color = Color{230, 230, 255, 255};
-    block.traits.border_radii = SideLengths{4000, 4000, 4000, 4000};
-    block.traits.opacity = 0.5;
-    block.traits.border_widths = SideLengths{1000, 1000, 1000, 1000};
-    block.traits.border_styles = SideStyles{BorderStyle::Solid, BorderStyle::Dashed,
+    block.traits.edit().background_color = Color{230, 230, 255, 255};
+    block.traits.edit().border_radii = SideLengths{4000, 4000, 4000, 4000};
+    block.traits.edit().opacity = 0.5;
+    block.traits.edit().border_widths = SideLengths{1000, 1000, 1000, 1000};
+    block.traits.edit().border_styles = SideStyles{BorderStyle::Solid, BorderStyle::Dashed,
                                             BorderStyle::Dotted, BorderStyle::Double};
-    block.traits.border_colors = SideColors{kRed, kRed, kRed, kRed};
-    block.traits.overflow = Overflow::Hidden;
+    block.traits.edit().border_colors = SideColors{kRed, kRed, kRed, kRed};
+    block.traits.edit().overflow = Overflow::Hidden;
     const AreaId id = t.child(std::move(block));
     Area text =
         text_area(2000, 2000, "Caf\xC3\xA9 & <tags> \"quoted\" 'single' \x01\x02 \xEF\xBF\xBF end");
-    text.traits.font_family = "Helvetica, \"Arial\"\x0B";
-    text.traits.font_weight = 700;
-    text.traits.font_style = FontStyle::Oblique;
-    text.traits.text_decoration = TextDecoration{true, true, true};
+    text.traits.edit().font_family = "Helvetica, \"Arial\"\x0B";
+    text.traits.edit().font_weight = 700;
+    text.traits.edit().font_style = FontStyle::Oblique;
+    text.traits.edit().text_decoration = TextDecoration{true, true, true};
     t.child(id, std::move(text));
     Area leader = Area::at(AreaKind::Inline, 2000, 16000, 300000, 12000);
-    leader.traits.leader_pattern = "rule";
-    leader.traits.rule_style = "dashed";
+    leader.traits.edit().leader_pattern = "rule";
+    leader.traits.edit().rule_style = "dashed";
     t.child(id, std::move(leader));
     Area image = Area::at(AreaKind::Image, 72000, 120000, 40000, 40000);
     image.content = ImageContent{image_test::png_file({1, 1, PNG_COLOR_TYPE_RGB, 8, {255, 0, 0}})};
@@ -56,7 +56,7 @@ AreaTree two_pages() {
     AreaTree tree = full_page();
     const AreaId second = tree.add(Area::at(AreaKind::Page, 0, 0, 612000, 792000));
     Area clip = Area::at(AreaKind::Block, 72000, 72000, 100000, 20000);
-    clip.traits.overflow = Overflow::Scroll;  // same corner as the first page's clip
+    clip.traits.edit().overflow = Overflow::Scroll;  // same corner as the first page's clip
     const AreaId clipped = tree.add(std::move(clip));
     EXPECT_TRUE(tree.attach_child(second, clipped).ok());
     EXPECT_TRUE(tree.attach_child(clipped, tree.add(text_area(0, 0, "Page two"))).ok());

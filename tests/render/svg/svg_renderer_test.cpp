@@ -32,10 +32,10 @@ TEST(SvgRenderer, DocumentWithoutPages) {
 TEST(SvgRenderer, OnePageDocument) {
     PageTree t;
     Area block = Area::at(AreaKind::Block, 72000, 100000, 451280, 20000);
-    block.traits.background_color = kRed;
+    block.traits.edit().background_color = kRed;
     const AreaId id = t.child(std::move(block));
     Area text = text_area(0, 0, "A & B");
-    text.traits.font_size = 10000;
+    text.traits.edit().font_size = 10000;
     t.child(id, std::move(text));
     EXPECT_EQ(svg(t.tree),
               std::string(kDeclaration) + "\n<svg " + kNamespaces +
@@ -57,7 +57,7 @@ TEST(SvgRenderer, SeveralPagesAreGroupsOfOneSvgElement) {
     tree.add(Area::at(AreaKind::Page, 0, 0, 1000, 1000));
     ASSERT_TRUE(tree.attach_child(first, tree.add(text_area(-250, 12500, "one"))).ok());
     Area clip = Area::at(AreaKind::Block, 0, 0, 1000, 1000);
-    clip.traits.overflow = Overflow::Hidden;
+    clip.traits.edit().overflow = Overflow::Hidden;
     const AreaId clipped = tree.add(std::move(clip));
     ASSERT_TRUE(tree.attach_child(second, clipped).ok());
     ASSERT_TRUE(tree.attach_child(clipped, tree.add(text_area(0, 0, "two"))).ok());
@@ -116,9 +116,9 @@ TEST(SvgRenderer, TextRunAttributesInOrder) {
     for (const Case& c : cases) {
         PageTree t;
         Area area = text_area(72000, 100000, "it's <b>");
-        area.traits.color = Color{0x12, 0xAB, 0xFE, 0};
-        area.traits.font_size = 10500;
-        c.set(area.traits);
+        area.traits.edit().color = Color{0x12, 0xAB, 0xFE, 0};
+        area.traits.edit().font_size = 10500;
+        c.set(area.traits.edit());
         t.child(std::move(area));
         EXPECT_EQ(elements(t.tree), std::string("<text x=\"72\" y=\"110.5\" font-size=\"10.5\" "
                                                 "fill=\"#12abfe\"") +
@@ -143,9 +143,9 @@ TEST(SvgRenderer, BackgroundOpacityAndCornerRadius) {
     for (const Case& c : cases) {
         PageTree t;
         Area area = Area::at(AreaKind::Block, 1000, 2000, 3000, 4000);
-        area.traits.background_color = kBlue;
-        area.traits.opacity = c.opacity;
-        area.traits.border_radii = c.radii;
+        area.traits.edit().background_color = kBlue;
+        area.traits.edit().opacity = c.opacity;
+        area.traits.edit().border_radii = c.radii;
         t.child(std::move(area));
         EXPECT_EQ(elements(t.tree),
                   std::string("<rect x=\"1\" y=\"2\" width=\"3\" height=\"4\" fill=\"#0000ff\"") +
@@ -158,10 +158,10 @@ TEST(SvgRenderer, BorderSidesAreFilledRectanglesInsideTheBox) {
     using enum BorderStyle;
     PageTree t;
     Area area = Area::at(AreaKind::Block, 10000, 20000, 100000, 50000);
-    area.traits.border_widths = SideLengths{1000, 2000, 500, 1500};
-    area.traits.border_styles = SideStyles{Dashed, Groove, Dotted, Double};
-    area.traits.border_colors = SideColors{kRed, kBlue, kRed, kBlue};
-    area.traits.opacity = 0.75;
+    area.traits.edit().border_widths = SideLengths{1000, 2000, 500, 1500};
+    area.traits.edit().border_styles = SideStyles{Dashed, Groove, Dotted, Double};
+    area.traits.edit().border_colors = SideColors{kRed, kBlue, kRed, kBlue};
+    area.traits.edit().opacity = 0.75;
     t.child(area);
     EXPECT_EQ(elements(t.tree),
               "<rect x=\"10\" y=\"20\" width=\"100\" height=\"1\" fill=\"#ff0000\" stroke=\"none\" "
@@ -176,14 +176,14 @@ TEST(SvgRenderer, BorderSidesAreFilledRectanglesInsideTheBox) {
     // Width 0 or below, none and hidden are not drawn; nor is anything
     // without all three side records.
     PageTree skipped;
-    area.traits.opacity.reset();
-    area.traits.border_widths = SideLengths{0, -1000, 1000, 1000};
-    area.traits.border_styles = SideStyles{Solid, Solid, None, Hidden};
+    area.traits.edit().opacity.reset();
+    area.traits.edit().border_widths = SideLengths{0, -1000, 1000, 1000};
+    area.traits.edit().border_styles = SideStyles{Solid, Solid, None, Hidden};
     skipped.child(area);
     Area partial = area;
-    partial.traits.border_widths = SideLengths{1000, 1000, 1000, 1000};
-    partial.traits.border_styles = SideStyles{Solid, Solid, Solid, Solid};
-    partial.traits.border_colors.reset();
+    partial.traits.edit().border_widths = SideLengths{1000, 1000, 1000, 1000};
+    partial.traits.edit().border_styles = SideStyles{Solid, Solid, Solid, Solid};
+    partial.traits.edit().border_colors.reset();
     skipped.child(partial);
     EXPECT_EQ(elements(skipped.tree), "");
 }
@@ -218,10 +218,10 @@ TEST(SvgRenderer, LeaderRules) {
             PageTree t;
             Area area = Area::at(kind, 10000, 100000, 100000, c.height);
             area.content = kind == AreaKind::Text ? AreaContent{TextContent{"text"}} : NoContent{};
-            area.traits.leader_pattern = c.pattern;
-            area.traits.rule_thickness = c.thickness;
+            area.traits.edit().leader_pattern = c.pattern;
+            area.traits.edit().rule_thickness = c.thickness;
             if (c.style != nullptr) {
-                area.traits.rule_style = c.style;
+                area.traits.edit().rule_style = c.style;
             }
             const AreaId id = t.child(std::move(area));
             t.child(id, text_area(0, 0, "child"));  // never drawn
@@ -230,8 +230,8 @@ TEST(SvgRenderer, LeaderRules) {
     }
     PageTree red;
     Area area = Area::at(AreaKind::Inline, 0, 0, 1000, 1000);
-    area.traits.leader_pattern = "rule";
-    area.traits.color = kRed;
+    area.traits.edit().leader_pattern = "rule";
+    area.traits.edit().color = kRed;
     red.child(std::move(area));
     EXPECT_EQ(elements(red.tree),
               "<line x1=\"0\" y1=\"0.5\" x2=\"1\" y2=\"0.5\" stroke=\"#ff0000\" "
@@ -243,8 +243,8 @@ TEST(SvgRenderer, ClipGroupsWrapPaintingAndChildrenWithUniqueIds) {
     for (Overflow overflow : {Overflow::Hidden, Overflow::Scroll, Overflow::Auto}) {
         Area area = Area::at(AreaKind::Block, 10000, 20000, 100000,
                              50000 - 1000 * static_cast<int>(overflow));
-        area.traits.overflow = overflow;
-        area.traits.background_color = kRed;
+        area.traits.edit().overflow = overflow;
+        area.traits.edit().background_color = kRed;
         const AreaId id = t.child(std::move(area));
         t.child(id, text_area(1000, 0, "in"));
     }
@@ -324,7 +324,7 @@ TEST(SvgRenderer, DeepNestingIsDrawnWithoutRecursion) {
     AreaId parent = t.page;
     for (int i = 0; i < kDepth; ++i) {
         Area area = Area::at(AreaKind::Inline, 1, 0, 10, 10);
-        area.traits.overflow = i == 0 ? Overflow::Hidden : Overflow::Unset;
+        area.traits.edit().overflow = i == 0 ? Overflow::Hidden : Overflow::Unset;
         parent = t.child(parent, std::move(area));
     }
     t.child(parent, text_area(0, 0, "bottom"));
