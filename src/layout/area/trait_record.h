@@ -64,6 +64,8 @@ struct TraitRecord {
     std::optional<SideColors> border_colors;
     std::optional<TextDecoration> text_decoration;
     Overflow overflow = Overflow::Unset;
+
+    friend bool operator==(const TraitRecord&, const TraitRecord&) = default;
 };
 
 }  // namespace lorp

@@ -67,7 +67,7 @@ private:
         if (!is_block_level(run_.fo, node) || properties == nullptr) {
             return std::optional<AreaId>();
         }
-        BlockMetrics m = read_block_metrics(*properties);
+        BlockMetrics m = read_block_metrics(*properties, run_.context.traits);
         const std::int32_t width = sat_sub(sat_sub(available_width, m.start_indent), m.end_indent);
         Area area = Area::at(AreaKind::Block, m.start_indent, sat_add(y, m.space_before), width,
                              m.font_size);
@@ -174,9 +174,9 @@ private:
 
 }  // namespace
 
-BlockMetrics read_block_metrics(const PropertyList& properties) {
+BlockMetrics read_block_metrics(const PropertyList& properties, TraitInterner& traits) {
     BlockMetrics m;
-    m.traits = compute_traits(properties);
+    m.traits = traits.intern(compute_traits(properties));
     m.font_size = m.traits->font_size.value_or(12000);
     m.space_before = read_length(properties, PropertyId::SpaceBefore).value_or(0);
     m.space_after = read_length(properties, PropertyId::SpaceAfter).value_or(0);

@@ -23,7 +23,7 @@ struct BlockMetrics {
     std::int32_t text_indent = 0;
 };
 
-BlockMetrics read_block_metrics(const PropertyList& properties);
+BlockMetrics read_block_metrics(const PropertyList& properties, TraitInterner& traits);
 
 // Lays out an fo:block or fo:block-container as one Block area under parent
 // at y (plus its space-before), with its inline content and footnotes.

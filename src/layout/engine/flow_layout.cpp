@@ -101,7 +101,7 @@ Status multi_column(LayoutRun& run, NodeId flow, AreaId region, const Rect& body
         if (!is_block_level(run.fo, child) || properties == nullptr) {
             continue;
         }
-        BlockMetrics m = read_block_metrics(*properties);
+        BlockMetrics m = read_block_metrics(*properties, run.context.traits);
         std::int32_t y = sat_add(state_y, m.space_before);
         state_y = y;
         if (breaks_before(*properties) && column + 1 < count) {

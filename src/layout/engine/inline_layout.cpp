@@ -31,19 +31,21 @@ Status add_text(LayoutRun& run, const InlineSlot& slot, std::int32_t x, std::str
                          TextContent{std::move(text)});
 }
 
-SharedTraits own_traits(const LayoutRun& run, NodeId node) {
+SharedTraits own_traits(LayoutRun& run, NodeId node) {
     const PropertyList* properties = properties_of(run.fo, node);
-    return properties != nullptr ? SharedTraits(compute_traits(*properties)) : SharedTraits();
+    return properties != nullptr ? run.context.traits.intern(compute_traits(*properties))
+                                 : SharedTraits();
 }
 
 // The container's traits with the colour given, shared when it already has it.
-SharedTraits with_color(const SharedTraits& traits, const std::optional<Color>& color) {
+SharedTraits with_color(LayoutRun& run, const SharedTraits& traits,
+                        const std::optional<Color>& color) {
     if (traits->color == color) {
         return traits;
     }
-    SharedTraits changed = traits;
-    changed.edit().color = color;
-    return changed;
+    TraitRecord changed = *traits;
+    changed.color = color;
+    return run.context.traits.intern(std::move(changed));
 }
 
 std::optional<Color> own_color(const LayoutRun& run, NodeId node) {
@@ -66,7 +68,7 @@ Status layout_children(LayoutRun& run, NodeId container, const SharedTraits& tra
                        const std::optional<Color>& color, std::int32_t x,
                        bool later_children_at_zero, const InlineSlot& slot) {
     std::vector<InlineFrame> stack;
-    stack.push_back({run.fo.node(container).first_child(), with_color(traits, color), x,
+    stack.push_back({run.fo.node(container).first_child(), with_color(run, traits, color), x,
                      later_children_at_zero});
     while (!stack.empty()) {
         InlineFrame& frame = stack.back();
@@ -89,7 +91,7 @@ Status layout_children(LayoutRun& run, NodeId container, const SharedTraits& tra
         } else if (is_element(run.fo, child, FoElement::Inline)) {
             std::optional<Color> nested = own_color(run, child);
             SharedTraits nested_traits =
-                nested ? with_color(traits, nested) : SharedTraits(frame.traits);
+                nested ? with_color(run, traits, nested) : SharedTraits(frame.traits);
             // frame is not used past this point: the push may move it.
             stack.push_back({node.first_child(), std::move(nested_traits), child_x, false});
         }
@@ -126,7 +128,8 @@ Status layout_leader(LayoutRun& run, NodeId node, const InlineSlot& slot) {
         // kMaxLeaderDots, more than any page is wide at a one-point pattern.
         dots = std::min(dots, static_cast<double>(kMaxLeaderDots));
         traits.edit().leader_pattern = "dots";
-        return add_line_area(run, slot, AreaKind::Text, 0, slot.width, std::move(traits),
+        return add_line_area(run, slot, AreaKind::Text, 0, slot.width,
+                             run.context.traits.intern(traits),
                              TextContent{std::string(static_cast<std::size_t>(dots), '.')});
     }
     if (pattern == "rule" && properties != nullptr) {
@@ -137,7 +140,8 @@ Status layout_leader(LayoutRun& run, NodeId node, const InlineSlot& slot) {
         }
     }
     traits.edit().leader_pattern = std::move(pattern);
-    return add_line_area(run, slot, AreaKind::Inline, 0, slot.width, std::move(traits),
+    return add_line_area(run, slot, AreaKind::Inline, 0, slot.width,
+                         run.context.traits.intern(traits),
                          NoContent{});
 }
 
@@ -166,6 +170,7 @@ Status layout_inline_child(LayoutRun& run, NodeId node, const InlineSlot& slot) 
                 } else if (link->internal_destination) {
                     traits.edit().link_destination = link->internal_destination;
                 }
+                traits = run.context.traits.intern(traits);
             }
             return layout_children(run, node, traits, traits->color, slot.x, true, slot);
         }

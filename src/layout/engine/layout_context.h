@@ -9,6 +9,7 @@
 
 #include "fo/fo_tree.h"
 #include "layout/area/area_tree.h"
+#include "layout/area/trait_interner.h"
 
 namespace lorp {
 
@@ -25,6 +26,8 @@ struct LayoutContext {
     // The fo:marker nodes of the current page sequence's flow by class name,
     // in document order.
     std::unordered_map<std::string, std::vector<NodeId>> markers;
+    // One shared record per distinct trait record of the run's areas.
+    TraitInterner traits;
 };
 
 void record_id_page(LayoutContext& context, std::string_view id);

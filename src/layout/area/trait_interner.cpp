@@ -1,0 +1,97 @@
+#include "layout/area/trait_interner.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <string_view>
+#include <utility>
+
+namespace lorp {
+
+namespace {
+
+// Feeds every field, absent ones included, into one 64-bit mix.
+class Mixer {
+public:
+    void add(std::uint64_t value) {
+        state_ = (state_ ^ value) * 0x9E3779B97F4A7C15ULL;
+        state_ ^= state_ >> 29;
+    }
+    void add(const SharedText& text) {
+        add(text.has_value());
+        if (text) {
+            add(std::hash<std::string_view>{}(*text));
+        }
+    }
+    template <typename T>
+    void add(const std::optional<T>& value) {
+        add(value.has_value());
+        if (value) {
+            add_value(*value);
+        }
+    }
+    std::size_t result() const { return static_cast<std::size_t>(state_); }
+
+private:
+    void add_value(double value) { add(std::bit_cast<std::uint64_t>(value)); }
+    void add_value(std::int32_t value) { add(static_cast<std::uint32_t>(value)); }
+    void add_value(std::uint16_t value) { add(value); }
+    void add_value(FontStyle value) { add(static_cast<std::uint64_t>(value)); }
+    void add_value(Color value) {
+        add(std::uint64_t{value.red} << 24 | std::uint64_t{value.green} << 16 |
+            std::uint64_t{value.blue} << 8 | value.alpha);
+    }
+    void add_value(const TextDecoration& value) {
+        add(std::uint64_t{value.underline} | std::uint64_t{value.overline} << 1 |
+            std::uint64_t{value.line_through} << 2);
+    }
+    template <typename T, std::size_t N>
+    void add_value(const std::array<T, N>& values) {
+        for (const T& value : values) {
+            add_value(value);
+        }
+    }
+    void add_value(BorderStyle value) { add(static_cast<std::uint64_t>(value)); }
+
+    std::uint64_t state_ = 0x243F6A8885A308D3ULL;
+};
+
+}  // namespace
+
+std::size_t TraitInterner::Hash::operator()(const TraitRecord& r) const {
+    Mixer m;
+    m.add(r.opacity);
+    m.add(r.font_family);
+    m.add(r.link_destination);
+    m.add(r.leader_pattern);
+    m.add(r.rule_style);
+    m.add(r.font_size);
+    m.add(r.rule_thickness);
+    m.add(r.letter_spacing);
+    m.add(r.word_spacing);
+    m.add(r.border_widths);
+    m.add(r.border_radii);
+    m.add(r.font_weight);
+    m.add(r.font_style);
+    m.add(r.border_styles);
+    m.add(r.color);
+    m.add(r.background_color);
+    m.add(r.border_colors);
+    m.add(r.text_decoration);
+    m.add(static_cast<std::uint64_t>(r.overflow));
+    return m.result();
+}
+
+SharedTraits TraitInterner::intern(TraitRecord record) {
+    if (auto it = records_.find(record); it != records_.end()) {
+        return *it;
+    }
+    return *records_.insert(SharedTraits(std::move(record))).first;
+}
+
+SharedTraits TraitInterner::intern(const SharedTraits& traits) {
+    return *records_.insert(traits).first;
+}
+
+}  // namespace lorp
