@@ -4,6 +4,8 @@
 #include <string>
 #include <utility>
 
+#include "types/huge_pages.h"
+
 namespace lorp {
 
 namespace {
@@ -19,6 +21,11 @@ ConversionError missing_area(const char* role, AreaId id) {
 }
 
 }  // namespace
+
+void AreaTree::reserve(std::size_t count) {
+    nodes_.reserve(count);
+    advise_huge_pages(nodes_.data(), nodes_.capacity() * sizeof(Node));
+}
 
 AreaId AreaTree::add(Area area) {
     nodes_.emplace_back(std::move(area));

@@ -23,8 +23,9 @@ class AreaTree {
 public:
     AreaTree() = default;
 
-    // Room for this many areas without moving the arena.
-    void reserve(std::size_t count) { nodes_.reserve(count); }
+    // Room for this many areas without moving the arena; a large arena is
+    // backed by huge pages where the system offers them.
+    void reserve(std::size_t count);
 
     // Appends an unlinked area and returns its id. An arena holds fewer than
     // 2^32 - 1 areas (far more than memory allows).
