@@ -14,23 +14,30 @@ namespace lorp {
 
 namespace {
 
+// Each page is drawn straight into the file as the writer reaches it.
 Result<std::string> write_pdf_file(const AreaTree& areas) {
-    Result<PdfDocument> document = render_pdf(areas, FontFileMap{});
-    if (!document.ok()) {
-        return std::move(document).error();
+    Result<DeferredPdf> pdf = render_pdf_deferred(areas, FontFileMap{});
+    if (!pdf.ok()) {
+        return std::move(pdf).error();
     }
-    return write_pdf(std::move(document).value());
+    return write_pdf(std::move(pdf->document), *pdf->contents);
 }
 
-}  // namespace
-
-Result<std::string> convert(std::string_view fo_xml, OutputFormat format) {
+// The FO tree is released before any output is made: the area tree holds
+// everything the renderers read.
+Result<AreaTree> lay_out_document(std::string_view fo_xml) {
     Result<FoTree> tree = build_fo_tree(fo_xml);
     if (!tree.ok()) {
         return std::move(tree).error();
     }
     const LayoutConfig config;
-    Result<AreaTree> areas = layout(tree.value(), config);
+    return layout(tree.value(), config);
+}
+
+}  // namespace
+
+Result<std::string> convert(std::string_view fo_xml, OutputFormat format) {
+    Result<AreaTree> areas = lay_out_document(fo_xml);
     if (!areas.ok()) {
         return std::move(areas).error();
     }

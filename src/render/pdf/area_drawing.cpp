@@ -1,6 +1,8 @@
 #include "render/pdf/area_drawing.h"
 
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "render/pdf/border_drawing.h"
@@ -15,23 +17,64 @@ namespace lorp {
 
 namespace {
 
-// Bytes to reserve for a page: a generous share per area (a bordered area
-// writes about 300) plus its text, which escaping can at most double.
-std::size_t expected_size(const AreaTree& tree, AreaId page) {
-    std::size_t size = 0;
-    std::vector<AreaId> pending{page};
-    while (!pending.empty()) {
-        const AreaId id = pending.back();
-        pending.pop_back();
-        size += 128;
-        if (const std::string* text = tree.get(id).text()) {
-            size += 2 * text->size();
+bool is_leader(const Area& area) {
+    return (area.kind == AreaKind::Inline || area.kind == AreaKind::Text) &&
+           area.traits->leader_pattern.has_value();
+}
+
+// Leaders and text runs are drawn whole; every other area's children are
+// drawn after it.
+bool has_drawn_children(const Area& area) {
+    return !is_leader(area) && area.kind != AreaKind::Text;
+}
+
+// The annotation an Inline or Text area with a link destination adds, at
+// the absolute top-left corner x, y (millipoints, y downward).
+std::optional<LinkAnnotation> area_link(const Area& area, std::int64_t x, std::int64_t y,
+                                        std::int64_t page_height) {
+    const TraitRecord& traits = *area.traits;
+    if (!traits.link_destination || is_leader(area)) {
+        return std::nullopt;
+    }
+    if (area.kind == AreaKind::Inline) {
+        return link_annotation(*traits.link_destination,
+                               PageRect{x, page_height - y - area.height, area.width, area.height});
+    }
+    if (area.kind == AreaKind::Text && area.text() != nullptr) {
+        // From the baseline up to the top of the area.
+        const std::int64_t size = traits.font_size.value_or(kDefaultFontSize);
+        return link_annotation(*traits.link_destination,
+                               PageRect{x, page_height - y - size, area.width, size});
+    }
+    return std::nullopt;
+}
+
+// Calls visit(area, x, y) for every area below page in drawing order, with
+// the area's absolute top-left corner.
+template <class Visit>
+void walk_page(const AreaTree& tree, AreaId page, Visit&& visit) {
+    struct Cursor {
+        std::optional<AreaId> next;
+        std::int64_t x;
+        std::int64_t y;
+    };
+    std::vector<Cursor> stack{{tree.first_child(page), 0, 0}};
+    while (!stack.empty()) {
+        Cursor& top = stack.back();
+        if (!top.next) {
+            stack.pop_back();
+            continue;
         }
-        for (auto child = tree.first_child(id); child; child = tree.next_sibling(*child)) {
-            pending.push_back(*child);
+        const AreaId id = *top.next;
+        top.next = tree.next_sibling(id);
+        const Area& area = tree.get(id);
+        const std::int64_t x = top.x + area.x;
+        const std::int64_t y = top.y + area.y;
+        visit(area, x, y);
+        if (has_drawn_children(area)) {
+            stack.push_back({tree.first_child(id), x, y});  // top is not used after this
         }
     }
-    return size;
 }
 
 // An area whose children are being drawn.
@@ -45,8 +88,9 @@ struct Frame {
 
 class PageDrawing {
 public:
-    PageDrawing(const AreaTree& tree, const ResourceMaps& resources, PdfPage& page)
-        : tree_(tree), resources_(resources), page_(page), out_(page.content) {}
+    PageDrawing(const AreaTree& tree, const ResourceMaps& resources, std::int64_t page_height,
+                std::string& out)
+        : tree_(tree), resources_(resources), page_height_(page_height), out_(out) {}
 
     void draw(AreaId page_area) {
         stack_.push_back(Frame{tree_.first_child(page_area), 0, 0, false, {}});
@@ -72,7 +116,7 @@ private:
         const TraitRecord& traits = *area.traits;
         const std::int64_t x = parent_x + area.x;
         const std::int64_t y = parent_y + area.y;
-        const PageRect rect{x, page_.height - y - area.height, area.width, area.height};
+        const PageRect rect{x, page_height_ - y - area.height, area.width, area.height};
 
         const bool clipped =
             traits.overflow == Overflow::Hidden || traits.overflow == Overflow::Scroll;
@@ -116,33 +160,18 @@ private:
     // next.
     bool draw_content(AreaId id, const Area& area, const PageRect& rect, std::int64_t x,
                       std::int64_t y) {
-        const TraitRecord& traits = *area.traits;
-        const bool is_leader = (area.kind == AreaKind::Inline || area.kind == AreaKind::Text) &&
-                               traits.leader_pattern.has_value();
-        if (is_leader) {
-            draw_leader(out_, area, x, y, page_.height);
+        if (is_leader(area)) {
+            draw_leader(out_, area, x, y, page_height_);
             return false;
         }
         switch (area.kind) {
             case AreaKind::Inline:
-                if (traits.link_destination) {
-                    page_.links.push_back(link_annotation(*traits.link_destination, rect));
-                }
                 return true;
-            case AreaKind::Text: {
-                const std::string* text = area.text();
-                if (text == nullptr) {
-                    return false;
-                }
-                draw_text(out_, area, *text, x, y, page_.height, spacing_);
-                if (traits.link_destination) {
-                    // From the baseline up to the top of the area.
-                    const std::int64_t size = traits.font_size.value_or(kDefaultFontSize);
-                    const PageRect span{x, page_.height - y - size, area.width, size};
-                    page_.links.push_back(link_annotation(*traits.link_destination, span));
+            case AreaKind::Text:
+                if (const std::string* text = area.text()) {
+                    draw_text(out_, area, *text, x, y, page_height_, spacing_);
                 }
                 return false;
-            }
             case AreaKind::Image:
                 if (const auto image = resources_.images.find(id);
                     image != resources_.images.end()) {
@@ -183,7 +212,7 @@ private:
 
     const AreaTree& tree_;
     const ResourceMaps& resources_;
-    PdfPage& page_;
+    std::int64_t page_height_;
     ContentStream out_;
     TextSpacing spacing_;
     std::vector<Frame> stack_;
@@ -196,9 +225,37 @@ PdfPage draw_page(const AreaTree& tree, AreaId page, const ResourceMaps& resourc
     const Area& area = tree.get(page);
     result.width = area.width;
     result.height = area.height;
-    result.content.reserve(expected_size(tree, page));
-    PageDrawing(tree, resources, result).draw(page);
+    result.content.reserve(expected_content_size(tree, page));
+    append_page_content(tree, page, resources, result.content);
+    result.links = page_links(tree, page);
     return result;
+}
+
+void append_page_content(const AreaTree& tree, AreaId page, const ResourceMaps& resources,
+                         std::string& out) {
+    PageDrawing(tree, resources, tree.get(page).height, out).draw(page);
+}
+
+std::vector<LinkAnnotation> page_links(const AreaTree& tree, AreaId page) {
+    std::vector<LinkAnnotation> links;
+    const std::int64_t height = tree.get(page).height;
+    walk_page(tree, page, [&](const Area& area, std::int64_t x, std::int64_t y) {
+        if (std::optional<LinkAnnotation> link = area_link(area, x, y, height)) {
+            links.push_back(std::move(*link));
+        }
+    });
+    return links;
+}
+
+std::size_t expected_content_size(const AreaTree& tree, AreaId page) {
+    std::size_t size = 0;
+    walk_page(tree, page, [&](const Area& area, std::int64_t, std::int64_t) {
+        size += 128;
+        if (const std::string* text = area.text()) {
+            size += 2 * text->size();
+        }
+    });
+    return size;
 }
 
 }  // namespace lorp

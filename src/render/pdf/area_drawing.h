@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
+#include <vector>
+
 #include "layout/area/area_tree.h"
 #include "render/pdf/pdf_document.h"
 #include "render/pdf/resource_maps.h"
@@ -15,5 +19,17 @@ namespace lorp {
 // space. The walk keeps its own stack, so nesting depth is not bounded by the
 // call stack.
 PdfPage draw_page(const AreaTree& tree, AreaId page, const ResourceMaps& resources);
+
+// The content stream of draw_page alone, appended to out.
+void append_page_content(const AreaTree& tree, AreaId page, const ResourceMaps& resources,
+                         std::string& out);
+
+// The link annotations of draw_page alone, found without drawing.
+std::vector<LinkAnnotation> page_links(const AreaTree& tree, AreaId page);
+
+// A generous guess of the size of the page's content stream: a share per
+// area (a bordered area writes about 300 bytes) plus its text, which
+// escaping can at most double.
+std::size_t expected_content_size(const AreaTree& tree, AreaId page);
 
 }  // namespace lorp

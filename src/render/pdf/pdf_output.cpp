@@ -77,6 +77,17 @@ PdfOutput& PdfOutput::end_with_stream(std::string_view data) {
     return *this;
 }
 
+PdfOutput& PdfOutput::finish_appended_stream(std::size_t start) {
+    assert(current_object_ != 0);
+    std::string head = "/Length ";
+    append_integer(head, static_cast<std::int64_t>(bytes_.size() - start));
+    head += "\n>>\nstream\n";
+    bytes_.insert(start, head);
+    bytes_ += "\nendstream\nendobj\n";
+    current_object_ = 0;
+    return *this;
+}
+
 namespace {
 
 // Ten digits, zero-padded, as the fixed-width table entries need.

@@ -34,6 +34,15 @@ public:
     // Closes a dictionary begun with begin_dictionary as a stream holding
     // data: "/Length {n}\n>>\nstream\n" data "\nendstream\nendobj\n".
     PdfOutput& end_with_stream(std::string_view data);
+    // The same, with the data appended straight to the file by append, which
+    // receives the buffer and must only add to its end. The data is moved
+    // once to make room for its /Length, so it never exists twice.
+    template <class Append>
+    PdfOutput& end_with_appended_stream(Append&& append) {
+        const std::size_t start = bytes_.size();
+        append(bytes_);
+        return finish_appended_stream(start);
+    }
 
     // The cross-reference table, then the trailer's opening "trailer\n<<\n"
     // and "/Size {n}\n".
@@ -45,6 +54,8 @@ public:
     std::string take() && { return std::move(bytes_); }
 
 private:
+    PdfOutput& finish_appended_stream(std::size_t start);
+
     static constexpr std::size_t kFree = static_cast<std::size_t>(-1);
 
     std::string bytes_;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <memory>
+
 #include "error/result.h"
 #include "layout/area/area_tree.h"
 #include "render/pdf/font_file_map.h"
+#include "render/pdf/page_contents.h"
 #include "render/pdf/pdf_document.h"
 
 namespace lorp {
@@ -15,5 +18,14 @@ namespace lorp {
 // not available yet, so font_files chooses nothing. Fails only with the
 // message of the first image that cannot be converted.
 Result<PdfDocument> render_pdf(const AreaTree& tree, const FontFileMap& font_files);
+
+// The model of render_pdf with every page's content left empty, and what
+// draws those contents straight into the file when write_pdf reaches them.
+// The contents read the tree, which must outlive them.
+struct DeferredPdf {
+    PdfDocument document;
+    std::unique_ptr<PageContents> contents;
+};
+Result<DeferredPdf> render_pdf_deferred(const AreaTree& tree, const FontFileMap& font_files);
 
 }  // namespace lorp

@@ -10,13 +10,19 @@ namespace lorp {
 
 namespace {
 
-// Room for everything but the streams, which are counted exactly.
-std::size_t expected_size(const PdfDocument& document, const ObjectNumbers& numbers) {
+// Room for everything: streams in the model are counted exactly, drawn
+// contents by their guess.
+std::size_t expected_size(const PdfDocument& document, const ObjectNumbers& numbers,
+                          const PageContents* contents) {
     std::size_t resources = document.fonts.size() + document.images.size() +
                             document.shadings.size() + document.ext_gstates.size();
     std::size_t size = 1024 + 24 * (numbers.last + 1);
-    for (const auto& page : document.pages) {
+    for (std::size_t i = 0; i < document.pages.size(); ++i) {
+        const PdfPage& page = document.pages[i];
         size += 384 + 32 * resources + page.content.size() + 200 * page.links.size();
+        if (contents != nullptr) {
+            size += contents->expected_size(i);
+        }
     }
     for (const auto& image : document.images) {
         size += 256 + image.data.size();
@@ -129,7 +135,7 @@ void write_resources(PdfOutput& out, const PdfDocument& document, const ObjectNu
 
 // first_link is the number of the page's first link annotation.
 void write_page(PdfOutput& out, const PdfDocument& document, const ObjectNumbers& numbers,
-                std::size_t index, std::size_t first_link) {
+                std::size_t index, std::size_t first_link, const PageContents* contents) {
     const PdfPage& page = document.pages[index];
     out.begin_dictionary(numbers.page(index));
     out.raw("/Type /Page\n/Parent ").reference(ObjectNumbers::kPageTree);
@@ -146,7 +152,11 @@ void write_page(PdfOutput& out, const PdfDocument& document, const ObjectNumbers
     }
     out.end_dictionary();
     out.begin_dictionary(numbers.content(index));
-    out.end_with_stream(page.content);
+    if (contents != nullptr) {
+        out.end_with_appended_stream([&](std::string& bytes) { contents->append(index, bytes); });
+    } else {
+        out.end_with_stream(page.content);
+    }
 }
 
 void write_link(PdfOutput& out, const LinkAnnotation& link, std::size_t number, std::size_t page) {
@@ -193,9 +203,7 @@ void write_trailer(PdfOutput& out, const PdfDocument& document, const ObjectNumb
     out.finish();
 }
 
-}  // namespace
-
-Result<std::string> write_pdf(PdfDocument document) {
+Result<std::string> write_document(const PdfDocument& document, const PageContents* contents) {
     if (!document.fonts.empty()) {
         return ConversionError::generic("PDF writer: embedded fonts are not supported");
     }
@@ -209,7 +217,7 @@ Result<std::string> write_pdf(PdfDocument document) {
         return ConversionError::generic("PDF writer: conformance marking is not supported");
     }
     const ObjectNumbers numbers = number_objects(document);
-    PdfOutput out(expected_size(document, numbers));
+    PdfOutput out(expected_size(document, numbers, contents));
 
     write_header(out, document);
     write_catalog(out, document, numbers);
@@ -226,7 +234,7 @@ Result<std::string> write_pdf(PdfDocument document) {
     }
     std::size_t link = numbers.first_link;
     for (std::size_t i = 0; i < document.pages.size(); ++i) {
-        write_page(out, document, numbers, i, link);
+        write_page(out, document, numbers, i, link, contents);
         link += document.pages[i].links.size();
     }
     link = numbers.first_link;
@@ -237,6 +245,16 @@ Result<std::string> write_pdf(PdfDocument document) {
     }
     write_trailer(out, document, numbers);
     return std::move(out).take();
+}
+
+}  // namespace
+
+Result<std::string> write_pdf(PdfDocument document) {
+    return write_document(document, nullptr);
+}
+
+Result<std::string> write_pdf(PdfDocument document, const PageContents& contents) {
+    return write_document(document, &contents);
 }
 
 }  // namespace lorp

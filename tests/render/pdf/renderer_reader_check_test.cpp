@@ -80,6 +80,7 @@ AreaTree full_tree() {
     Area leader = Area::at(AreaKind::Inline, 0, 20000, 150000, 12000);
     leader.traits.edit().leader_pattern = "rule";
     leader.traits.edit().rule_style = "dotted";
+    leader.traits.edit().link_destination = "not-a-link";  // leaders never make links
     t.child(inline_area, std::move(leader));
     Area image = Area::at(AreaKind::Image, 250000, y, 100000, 50000);
     image.content = ImageContent{kPng};
@@ -97,6 +98,19 @@ std::string pdf_file() {
     auto bytes = write_pdf(std::move(document).value());
     EXPECT_TRUE(bytes.ok());
     return std::move(bytes).value();
+}
+
+// The converter's path: pages drawn straight into the file by the writer.
+TEST(PdfRendererTest, PagesDrawnByTheWriterGiveTheSameFile) {
+    const AreaTree tree = full_tree();
+    auto deferred = render_pdf_deferred(tree, {});
+    ASSERT_TRUE(deferred.ok());
+    ASSERT_EQ(deferred->document.pages.size(), 2u);
+    EXPECT_TRUE(deferred->document.pages[0].content.empty());
+    EXPECT_EQ(deferred->document.pages[0].links.size(), 2u);
+    auto bytes = write_pdf(std::move(deferred->document), *deferred->contents);
+    ASSERT_TRUE(bytes.ok());
+    EXPECT_EQ(*bytes, pdf_file());
 }
 
 TEST(RendererReaderCheck, OutputIsDeterministic) {
