@@ -18,7 +18,19 @@ struct PropertySlot {
     PropertyValue value;
 };
 
+class PropertyList;
 class PropertyStore;
+
+// Lists with equal keys resolve every property to the same value: they have
+// the same parent and share one run of own values (the store keeps one copy
+// of identical runs).
+struct PropertyValuesKey {
+    const PropertyList* parent = nullptr;
+    const PropertyStore* store = nullptr;
+    std::uint32_t begin = 0;
+    std::uint32_t count = 0;
+    friend bool operator==(const PropertyValuesKey&, const PropertyValuesKey&) = default;
+};
 
 // The properties of one element node: the values set on it, a link to the
 // parent element's list, and the lookup answers it remembers.
@@ -82,6 +94,10 @@ public:
     // this list's parent. Any other value (a percentage, an expression)
     // yields nothing and the caller uses its own default.
     std::optional<Length> font_size() const;
+
+    PropertyValuesKey values_key() const {
+        return PropertyValuesKey{parent_, store_, count_ == 0 ? 0 : begin_, count_};
+    }
 
 private:
     friend class PropertyStore;

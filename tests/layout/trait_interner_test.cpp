@@ -71,5 +71,26 @@ TEST(TraitInternerTest, BlocksStyledAlikeShareOneRecord) {
     EXPECT_TRUE(testing::nth(tree, AreaKind::Text, 1).traits.shares_with(a.traits));
 }
 
+TEST(TraitInternerTest, ListsAlikeOnlyWhenTheirParentsAreAlike) {
+    // The inlines have the same (empty) own values, but inherit different
+    // colours and sizes; the blocks go through more styles than the table of
+    // recent lists holds.
+    std::string flow;
+    for (int i = 0; i < 600; ++i) {
+        flow += "<fo:block color=\"#0000" + std::string(i % 2 == 0 ? "ff" : "01") +
+                "\" font-size=\"" + std::to_string(i % 300 + 1) +
+                "pt\"><fo:inline>x</fo:inline></fo:block>";
+    }
+    const AreaTree tree = testing::lay_out(testing::flow_document(flow));
+    const std::vector<AreaId> runs = testing::areas_of(tree, AreaKind::Text);
+    ASSERT_EQ(runs.size(), 600u);
+    for (int i = 0; i < 600; ++i) {
+        const Area& inner = tree.get(runs[i]);
+        const Color expected{0, 0, static_cast<std::uint8_t>(i % 2 == 0 ? 255 : 1), 255};
+        ASSERT_EQ(inner.traits->color, expected) << i;
+        ASSERT_EQ(inner.traits->font_size, (i % 300 + 1) * 1000) << i;
+    }
+}
+
 }  // namespace
 }  // namespace lorp

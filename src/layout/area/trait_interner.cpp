@@ -7,6 +7,8 @@
 #include <string_view>
 #include <utility>
 
+#include "layout/area/compute_traits.h"
+
 namespace lorp {
 
 namespace {
@@ -81,6 +83,20 @@ std::size_t TraitInterner::Hash::operator()(const TraitRecord& r) const {
     m.add(r.text_decoration);
     m.add(static_cast<std::uint64_t>(r.overflow));
     return m.result();
+}
+
+SharedTraits TraitInterner::computed(const PropertyList& properties) {
+    const PropertyValuesKey key = properties.values_key();
+    Mixer m;
+    m.add(reinterpret_cast<std::uintptr_t>(key.parent));
+    m.add(reinterpret_cast<std::uintptr_t>(key.store));
+    m.add(std::uint64_t{key.begin} << 32 | key.count);
+    Recent& slot = recent_[m.result() % kRecent];
+    if (slot.key != key || slot.key.store == nullptr) {
+        slot.key = key;
+        slot.traits = intern(compute_traits(properties));
+    }
+    return slot.traits;
 }
 
 SharedTraits TraitInterner::intern(TraitRecord record) {

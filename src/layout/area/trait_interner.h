@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <array>
 #include <unordered_set>
+
+#include "properties/property_list.h"
 
 #include "layout/area/shared_traits.h"
 
@@ -15,6 +18,10 @@ public:
     SharedTraits intern(TraitRecord record);
     // The same record as traits, shared with every equal one seen so far.
     SharedTraits intern(const SharedTraits& traits);
+    // The interned compute_traits(properties). Lists that resolve alike
+    // (siblings styled alike, above all) reuse the record of a recent one
+    // instead of computing it again.
+    SharedTraits computed(const PropertyList& properties);
 
     std::size_t size() const { return records_.size(); }
 
@@ -31,7 +38,16 @@ private:
         bool operator()(const SharedTraits& a, const TraitRecord& b) const { return *a == b; }
     };
 
+    struct Recent {
+        PropertyValuesKey key;
+        SharedTraits traits;
+    };
+    // A small table indexed by a hash of the key: a miss only costs a
+    // computation, so it never grows.
+    static constexpr std::size_t kRecent = 256;
+
     std::unordered_set<SharedTraits, Hash, Equal> records_;
+    std::array<Recent, kRecent> recent_{};
 };
 
 }  // namespace lorp

@@ -176,7 +176,7 @@ private:
 
 BlockMetrics read_block_metrics(const PropertyList& properties, TraitInterner& traits) {
     BlockMetrics m;
-    m.traits = traits.intern(compute_traits(properties));
+    m.traits = traits.computed(properties);
     m.font_size = m.traits->font_size.value_or(12000);
     m.space_before = read_length(properties, PropertyId::SpaceBefore).value_or(0);
     m.space_after = read_length(properties, PropertyId::SpaceAfter).value_or(0);

@@ -33,7 +33,7 @@ Status add_text(LayoutRun& run, const InlineSlot& slot, std::int32_t x, std::str
 
 SharedTraits own_traits(LayoutRun& run, NodeId node) {
     const PropertyList* properties = properties_of(run.fo, node);
-    return properties != nullptr ? run.context.traits.intern(compute_traits(*properties))
+    return properties != nullptr ? run.context.traits.computed(*properties)
                                  : SharedTraits();
 }
 
