@@ -4,12 +4,14 @@
 #include <charconv>
 
 #include "render/pdf/pdf_strings.h"
+#include "types/huge_pages.h"
 #include "types/number_text.h"
 
 namespace lorp {
 
 PdfOutput::PdfOutput(std::size_t expected_size) : offsets_{0} {
     bytes_.reserve(expected_size);
+    advise_huge_pages(bytes_.data(), bytes_.capacity());
 }
 
 PdfOutput& PdfOutput::raw(std::string_view bytes) {

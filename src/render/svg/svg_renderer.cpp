@@ -6,6 +6,7 @@
 #include "render/svg/data_uri.h"
 #include "render/svg/svg_element.h"
 #include "render/svg/svg_page_drawing.h"
+#include "types/huge_pages.h"
 #include "types/number_text.h"
 
 namespace lorp {
@@ -90,6 +91,7 @@ Result<std::string> render_svg(const AreaTree& tree) {
     // Reserved once: a document of many megabytes would otherwise be copied
     // at every doubling and fault in each new buffer.
     out.reserve(size);
+    advise_huge_pages(out.data(), out.capacity());
     out += kDeclaration;
     if (pages.empty()) {
         SvgElement(out, "svg").raw("xmlns", kSvgNamespace).empty();
