@@ -59,6 +59,26 @@ TEST(TraitInternerTest, EqualRecordsShareAndEveryFieldTellsRecordsApart) {
     EXPECT_TRUE(interner.intern(edited).shares_with(seen[1]));
 }
 
+TEST(TraitInternerTest, RecordsStayFoundAsTheTableGrows) {
+    TraitInterner interner;
+    std::vector<SharedTraits> first;
+    for (int i = 0; i < 1000; ++i) {
+        TraitRecord record;
+        record.font_size = i;
+        first.push_back(interner.intern(record));
+    }
+    EXPECT_EQ(interner.size(), 1000u);
+    for (int i = 0; i < 1000; ++i) {
+        TraitRecord record;
+        record.font_size = i;
+        EXPECT_TRUE(interner.intern(record).shares_with(first[i])) << i;
+    }
+    // An empty handle is interned as the record with every field absent.
+    const SharedTraits absent = interner.intern(SharedTraits());
+    EXPECT_FALSE(absent.empty());
+    EXPECT_TRUE(interner.intern(TraitRecord{}).shares_with(absent));
+}
+
 TEST(TraitInternerTest, BlocksStyledAlikeShareOneRecord) {
     const AreaTree tree = testing::lay_out(testing::flow_document(
         "<fo:block color=\"red\">a</fo:block><fo:block color=\"red\">b</fo:block>"

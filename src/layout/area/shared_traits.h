@@ -29,7 +29,10 @@ public:
     }
     ~SharedTraits() { release(); }
 
-    const TraitRecord& operator*() const { return block_ != nullptr ? block_->record : empty(); }
+    // Whether the handle has no record of its own (it reads as the absent one).
+    bool empty() const { return block_ == nullptr; }
+
+    const TraitRecord& operator*() const { return block_ != nullptr ? block_->record : absent(); }
     const TraitRecord* operator->() const { return &**this; }
 
     // The record to change, no longer shared with any other handle.
@@ -53,7 +56,7 @@ private:
         TraitRecord record;
     };
 
-    static const TraitRecord& empty() {
+    static const TraitRecord& absent() {
         static const TraitRecord record;
         return record;
     }

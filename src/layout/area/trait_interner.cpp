@@ -2,7 +2,6 @@
 
 #include <bit>
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <string_view>
 #include <utility>
@@ -61,7 +60,7 @@ private:
 
 }  // namespace
 
-std::size_t TraitInterner::Hash::operator()(const TraitRecord& r) const {
+std::uint64_t TraitInterner::hash(const TraitRecord& r) {
     Mixer m;
     m.add(r.opacity);
     m.add(r.font_family);
@@ -99,15 +98,56 @@ SharedTraits TraitInterner::computed(const PropertyList& properties) {
     return slot.traits;
 }
 
-SharedTraits TraitInterner::intern(TraitRecord record) {
-    if (auto it = records_.find(record); it != records_.end()) {
-        return *it;
-    }
-    return *records_.insert(SharedTraits(std::move(record))).first;
+SharedTraits TraitInterner::intern(const TraitRecord& record) {
+    const std::uint64_t h = hash(record);
+    Entry& entry = find(record, h);
+    return entry.traits.empty() ? insert(entry, h, SharedTraits(record)) : entry.traits;
 }
 
 SharedTraits TraitInterner::intern(const SharedTraits& traits) {
-    return *records_.insert(traits).first;
+    const std::uint64_t h = hash(*traits);
+    Entry& entry = find(*traits, h);
+    if (!entry.traits.empty()) {
+        return entry.traits;
+    }
+    // An empty handle cannot stand in the table, where it marks a free entry.
+    return insert(entry, h, traits.empty() ? SharedTraits(TraitRecord{}) : traits);
+}
+
+TraitInterner::Entry& TraitInterner::find(const TraitRecord& record, std::uint64_t hash) {
+    const std::size_t mask = entries_.size() - 1;
+    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+        Entry& entry = entries_[at];
+        if (entry.traits.empty() || (entry.hash == hash && *entry.traits == record)) {
+            return entry;
+        }
+    }
+}
+
+SharedTraits TraitInterner::insert(Entry& free, std::uint64_t hash, SharedTraits traits) {
+    free.hash = hash;
+    free.traits = std::move(traits);
+    SharedTraits result = free.traits;  // free may move when the table grows
+    if (++count_ * 2 > entries_.size()) {
+        grow();
+    }
+    return result;
+}
+
+void TraitInterner::grow() {
+    std::vector<Entry> previous(entries_.size() * 2);
+    previous.swap(entries_);
+    const std::size_t mask = entries_.size() - 1;
+    for (Entry& entry : previous) {
+        if (entry.traits.empty()) {
+            continue;
+        }
+        std::size_t at = entry.hash & mask;
+        while (!entries_[at].traits.empty()) {
+            at = (at + 1) & mask;
+        }
+        entries_[at] = std::move(entry);
+    }
 }
 
 }  // namespace lorp

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <cstddef>
 #include <array>
-#include <unordered_set>
-
-#include "properties/property_list.h"
+#include <cstddef>
+#include <cstdint>
+#include <vector>
 
 #include "layout/area/shared_traits.h"
+#include "properties/property_list.h"
 
 namespace lorp {
 
@@ -15,7 +15,7 @@ namespace lorp {
 // them. The table keeps each record alive for the life of the interner.
 class TraitInterner {
 public:
-    SharedTraits intern(TraitRecord record);
+    SharedTraits intern(const TraitRecord& record);
     // The same record as traits, shared with every equal one seen so far.
     SharedTraits intern(const SharedTraits& traits);
     // The interned compute_traits(properties). Lists that resolve alike
@@ -23,20 +23,22 @@ public:
     // instead of computing it again.
     SharedTraits computed(const PropertyList& properties);
 
-    std::size_t size() const { return records_.size(); }
+    std::size_t size() const { return count_; }
+
+    static std::uint64_t hash(const TraitRecord& record);
 
 private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(const TraitRecord& record) const;
-        std::size_t operator()(const SharedTraits& traits) const { return (*this)(*traits); }
+    // An open-addressing table of records by their hash, so a lookup hashes
+    // the record once and allocates nothing but the record itself.
+    struct Entry {
+        std::uint64_t hash = 0;
+        SharedTraits traits;  // empty: a free entry
     };
-    struct Equal {
-        using is_transparent = void;
-        bool operator()(const SharedTraits& a, const SharedTraits& b) const { return *a == *b; }
-        bool operator()(const TraitRecord& a, const SharedTraits& b) const { return a == *b; }
-        bool operator()(const SharedTraits& a, const TraitRecord& b) const { return *a == b; }
-    };
+    // The entry holding a record equal to record, or the free one where it
+    // belongs.
+    Entry& find(const TraitRecord& record, std::uint64_t hash);
+    SharedTraits insert(Entry& free, std::uint64_t hash, SharedTraits traits);
+    void grow();
 
     struct Recent {
         PropertyValuesKey key;
@@ -46,7 +48,8 @@ private:
     // computation, so it never grows.
     static constexpr std::size_t kRecent = 256;
 
-    std::unordered_set<SharedTraits, Hash, Equal> records_;
+    std::vector<Entry> entries_ = std::vector<Entry>(64);  // a power of two
+    std::size_t count_ = 0;
     std::array<Recent, kRecent> recent_{};
 };
 

@@ -170,7 +170,6 @@ Status layout_inline_child(LayoutRun& run, NodeId node, const InlineSlot& slot) 
                 } else if (link->internal_destination) {
                     traits.edit().link_destination = link->internal_destination;
                 }
-                traits = run.context.traits.intern(traits);
             }
             return layout_children(run, node, traits, traits->color, slot.x, true, slot);
         }
