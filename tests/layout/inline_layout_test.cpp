@@ -112,7 +112,6 @@ TEST(InlineLayoutTest, TextRunsShareTheirContainersRecord) {
     EXPECT_EQ(text(3)->font_family, block.traits->font_family);
     EXPECT_TRUE(text(4).shares_with(text(3)));  // an inline without a colour of its own
     EXPECT_TRUE(text(5).shares_with(text(3)));  // or repeating its container's
-
 }
 
 TEST(InlineLayoutTest, BasicLinkDestinations) {

@@ -22,8 +22,12 @@ TEST(TraitInternerTest, EqualRecordsShareAndEveryFieldTellsRecordsApart) {
         [](TraitRecord& r) { r.rule_thickness = 1000; },
         [](TraitRecord& r) { r.letter_spacing = 1; },
         [](TraitRecord& r) { r.word_spacing = 1; },
-        [](TraitRecord& r) { r.border_widths = SideLengths{0, 0, 0, 1}; },
-        [](TraitRecord& r) { r.border_radii = SideLengths{1, 0, 0, 0}; },
+        [](TraitRecord& r) {
+            r.border_widths = SideLengths{0, 0, 0, 1};
+        },
+        [](TraitRecord& r) {
+            r.border_radii = SideLengths{1, 0, 0, 0};
+        },
         [](TraitRecord& r) { r.font_weight = 700; },
         [](TraitRecord& r) { r.font_style = FontStyle::Italic; },
         [](TraitRecord& r) {
@@ -31,9 +35,13 @@ TEST(TraitInternerTest, EqualRecordsShareAndEveryFieldTellsRecordsApart) {
                                          BorderStyle::Dotted};
         },
         [](TraitRecord& r) { r.color = Color{}; },
-        [](TraitRecord& r) { r.background_color = Color{0, 0, 0, 0}; },
+        [](TraitRecord& r) {
+            r.background_color = Color{0, 0, 0, 0};
+        },
         [](TraitRecord& r) { r.border_colors = SideColors{}; },
-        [](TraitRecord& r) { r.text_decoration = TextDecoration{false, false, true}; },
+        [](TraitRecord& r) {
+            r.text_decoration = TextDecoration{false, false, true};
+        },
         [](TraitRecord& r) { r.overflow = Overflow::Hidden; },
     };
     TraitInterner interner;

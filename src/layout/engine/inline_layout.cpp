@@ -33,8 +33,7 @@ Status add_text(LayoutRun& run, const InlineSlot& slot, std::int32_t x, std::str
 
 SharedTraits own_traits(LayoutRun& run, NodeId node) {
     const PropertyList* properties = properties_of(run.fo, node);
-    return properties != nullptr ? run.context.traits.computed(*properties)
-                                 : SharedTraits();
+    return properties != nullptr ? run.context.traits.computed(*properties) : SharedTraits();
 }
 
 // The container's traits with the colour given, shared when it already has it.
@@ -141,8 +140,7 @@ Status layout_leader(LayoutRun& run, NodeId node, const InlineSlot& slot) {
     }
     traits.edit().leader_pattern = std::move(pattern);
     return add_line_area(run, slot, AreaKind::Inline, 0, slot.width,
-                         run.context.traits.intern(traits),
-                         NoContent{});
+                         run.context.traits.intern(traits), NoContent{});
 }
 
 std::string decimal(std::uint64_t value) {

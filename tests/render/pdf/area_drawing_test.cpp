@@ -123,7 +123,7 @@ TEST(AreaDrawing, OpacityStatesAreSharedWithinEpsilonAndSetBeforeEachPainting) {
             area.traits.edit().border_widths = SideLengths{1000, 0, 0, 0};
             area.traits.edit().border_colors = SideColors{};
             area.traits.edit().border_styles = SideStyles{BorderStyle::Solid, BorderStyle::None,
-                                                   BorderStyle::None, BorderStyle::None};
+                                                          BorderStyle::None, BorderStyle::None};
         }
         t.child(std::move(area));
     };

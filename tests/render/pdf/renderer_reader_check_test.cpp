@@ -49,7 +49,7 @@ AreaTree full_tree() {
         block.traits.edit().background_color = Color{230, 230, 255, 255};
         block.traits.edit().border_widths = SideLengths{1000, 500, 1000, 500};
         block.traits.edit().border_styles = SideStyles{BorderStyle::Dashed, BorderStyle::Solid,
-                                                BorderStyle::Dotted, BorderStyle::Groove};
+                                                       BorderStyle::Dotted, BorderStyle::Groove};
         block.traits.edit().border_colors = SideColors{kRed, kBlue, kRed, kBlue};
         const AreaId id = t.child(body, std::move(block));
         Area run = text_area(2000, 1000, text);
