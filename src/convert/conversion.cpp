@@ -56,16 +56,14 @@ Result<std::string> convert(std::string_view fo_xml, OutputFormat format) {
         return std::move(areas).error();
     }
     switch (format) {
-        case OutputFormat::Pdf:
-            break;
-        case OutputFormat::Svg:
-            release_free_memory();
-            return render_svg(areas.value());
         case OutputFormat::Text:
             return render_text(areas.value());
+        case OutputFormat::Svg:
+        case OutputFormat::Pdf:
+            break;
     }
     release_free_memory();
-    return write_pdf_file(areas.value());
+    return format == OutputFormat::Svg ? render_svg(areas.value()) : write_pdf_file(areas.value());
 }
 
 Result<std::string> convert_to_pdf(std::string_view fo_xml) {

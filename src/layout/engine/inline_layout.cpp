@@ -44,7 +44,7 @@ SharedTraits with_color(LayoutRun& run, const SharedTraits& traits,
     }
     TraitRecord changed = *traits;
     changed.color = color;
-    return run.context.traits.intern(std::move(changed));
+    return run.context.traits.intern(changed);
 }
 
 std::optional<Color> own_color(const LayoutRun& run, NodeId node) {

@@ -220,42 +220,26 @@ private:
 
 }  // namespace
 
-PdfPage draw_page(const AreaTree& tree, AreaId page, const ResourceMaps& resources) {
-    PdfPage result;
-    const Area& area = tree.get(page);
-    result.width = area.width;
-    result.height = area.height;
-    result.content.reserve(expected_content_size(tree, page));
-    append_page_content(tree, page, resources, result.content);
-    result.links = page_links(tree, page);
-    return result;
+PageSurvey survey_page(const AreaTree& tree, AreaId page) {
+    PageSurvey survey;
+    const Area& page_area = tree.get(page);
+    survey.page.width = page_area.width;
+    survey.page.height = page_area.height;
+    walk_page(tree, page, [&](const Area& area, std::int64_t x, std::int64_t y) {
+        survey.expected_content_size += 128;
+        if (const std::string* text = area.text()) {
+            survey.expected_content_size += 2 * text->size();
+        }
+        if (std::optional<LinkAnnotation> link = area_link(area, x, y, page_area.height)) {
+            survey.page.links.push_back(std::move(*link));
+        }
+    });
+    return survey;
 }
 
 void append_page_content(const AreaTree& tree, AreaId page, const ResourceMaps& resources,
                          std::string& out) {
     PageDrawing(tree, resources, tree.get(page).height, out).draw(page);
-}
-
-std::vector<LinkAnnotation> page_links(const AreaTree& tree, AreaId page) {
-    std::vector<LinkAnnotation> links;
-    const std::int64_t height = tree.get(page).height;
-    walk_page(tree, page, [&](const Area& area, std::int64_t x, std::int64_t y) {
-        if (std::optional<LinkAnnotation> link = area_link(area, x, y, height)) {
-            links.push_back(std::move(*link));
-        }
-    });
-    return links;
-}
-
-std::size_t expected_content_size(const AreaTree& tree, AreaId page) {
-    std::size_t size = 0;
-    walk_page(tree, page, [&](const Area& area, std::int64_t, std::int64_t) {
-        size += 128;
-        if (const std::string* text = area.text()) {
-            size += 2 * text->size();
-        }
-    });
-    return size;
 }
 
 }  // namespace lorp

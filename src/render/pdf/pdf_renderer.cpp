@@ -12,84 +12,70 @@ namespace lorp {
 
 namespace {
 
+// One page of the tree: its Page area and the guessed size of its content.
+struct PageToDraw {
+    AreaId area;
+    std::size_t expected_size;
+};
+
 // Draws the pages of a tree for the writer.
 class AreaPageContents final : public PageContents {
 public:
-    AreaPageContents(const AreaTree& tree, ResourceMaps resources, std::vector<AreaId> pages)
+    AreaPageContents(const AreaTree& tree, ResourceMaps resources, std::vector<PageToDraw> pages)
         : tree_(tree), resources_(std::move(resources)), pages_(std::move(pages)) {}
 
     void append(std::size_t index, std::string& out) const override {
-        append_page_content(tree_, pages_[index], resources_, out);
+        append_page_content(tree_, pages_[index].area, resources_, out);
     }
     std::size_t expected_size(std::size_t index) const override {
-        return expected_content_size(tree_, pages_[index]);
+        return pages_[index].expected_size;
     }
 
 private:
     const AreaTree& tree_;
     ResourceMaps resources_;
-    std::vector<AreaId> pages_;
+    std::vector<PageToDraw> pages_;
 };
-
-// The document with its shared resources, before any page.
-Result<PdfDocument> begin_document(const AreaTree& tree, ResourceMaps& resources) {
-    PdfDocument document;
-    document.version = "1.4";
-    document.title = "LORP Generated PDF";
-    if (Status images = register_images(tree, document.images, resources.images); !images.ok()) {
-        return std::move(images).error();
-    }
-    register_opacity_states(tree, document.ext_gstates, resources.opacity_states);
-    return document;
-}
-
-std::vector<AreaId> page_areas(const AreaTree& tree) {
-    std::vector<AreaId> pages;
-    for (AreaId id = 0; id < tree.size(); ++id) {
-        if (tree.get(id).kind == AreaKind::Page) {
-            pages.push_back(id);
-        }
-    }
-    return pages;
-}
 
 }  // namespace
 
-Result<PdfDocument> render_pdf(const AreaTree& tree, const FontFileMap& font_files) {
+Result<DeferredPdf> render_pdf_deferred(const AreaTree& tree, const FontFileMap& font_files) {
     // Embedding a family from font_files needs the TrueType reader; until
     // then every family falls back to Helvetica, as an unreadable file would.
     (void)font_files;
 
+    PdfDocument document;
+    document.version = "1.4";
+    document.title = "LORP Generated PDF";
     ResourceMaps resources;
-    Result<PdfDocument> document = begin_document(tree, resources);
-    if (!document.ok()) {
-        return document;
+    if (Status images = register_images(tree, document.images, resources.images); !images.ok()) {
+        return std::move(images).error();
     }
-    for (AreaId page : page_areas(tree)) {
-        document->pages.push_back(draw_page(tree, page, resources));
+    register_opacity_states(tree, document.ext_gstates, resources.opacity_states);
+
+    std::vector<PageToDraw> pages;
+    for (AreaId id = 0; id < tree.size(); ++id) {
+        if (tree.get(id).kind == AreaKind::Page) {
+            PageSurvey survey = survey_page(tree, id);
+            document.pages.push_back(std::move(survey.page));
+            pages.push_back({id, survey.expected_content_size});
+        }
     }
-    return document;
+    return DeferredPdf{std::move(document), std::make_unique<AreaPageContents>(
+                                                tree, std::move(resources), std::move(pages))};
 }
 
-Result<DeferredPdf> render_pdf_deferred(const AreaTree& tree, const FontFileMap& font_files) {
-    (void)font_files;  // as in render_pdf
-
-    ResourceMaps resources;
-    Result<PdfDocument> document = begin_document(tree, resources);
-    if (!document.ok()) {
-        return std::move(document).error();
+Result<PdfDocument> render_pdf(const AreaTree& tree, const FontFileMap& font_files) {
+    Result<DeferredPdf> pdf = render_pdf_deferred(tree, font_files);
+    if (!pdf.ok()) {
+        return std::move(pdf).error();
     }
-    std::vector<AreaId> pages = page_areas(tree);
-    for (AreaId id : pages) {
-        PdfPage page;
-        page.width = tree.get(id).width;
-        page.height = tree.get(id).height;
-        page.links = page_links(tree, id);
-        document->pages.push_back(std::move(page));
+    for (std::size_t i = 0; i < pdf->document.pages.size(); ++i) {
+        std::string& content = pdf->document.pages[i].content;
+        content.reserve(pdf->contents->expected_size(i));
+        pdf->contents->append(i, content);
     }
-    return DeferredPdf{
-        std::move(document).value(),
-        std::make_unique<AreaPageContents>(tree, std::move(resources), std::move(pages))};
+    return std::move(pdf->document);
 }
 
 }  // namespace lorp
