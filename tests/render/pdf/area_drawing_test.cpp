@@ -120,10 +120,11 @@ TEST(AreaDrawing, OpacityStatesAreSharedWithinEpsilonAndSetBeforeEachPainting) {
         area.traits.edit().opacity = opacity;
         area.traits.edit().background_color = kRed;
         if (borders) {
-            area.traits.edit().border_widths = SideLengths{1000, 0, 0, 0};
-            area.traits.edit().border_colors = SideColors{};
-            area.traits.edit().border_styles = SideStyles{BorderStyle::Solid, BorderStyle::None,
-                                                          BorderStyle::None, BorderStyle::None};
+            TraitRecord& area_traits = area.traits.edit();
+            area_traits.border_widths = SideLengths{1000, 0, 0, 0};
+            area_traits.border_colors = SideColors{};
+            area_traits.border_styles = SideStyles{BorderStyle::Solid, BorderStyle::None,
+                                                   BorderStyle::None, BorderStyle::None};
         }
         t.child(std::move(area));
     };

@@ -18,9 +18,10 @@ const Color kBlue{0, 0, 255, 255};
 // A block at (10pt, 20pt), 100 by 50 pt: x 10, y 722, top edge at 772.
 Area bordered(SideLengths widths, SideStyles styles, SideColors colors) {
     Area area = Area::at(AreaKind::Block, 10000, 20000, 100000, 50000);
-    area.traits.edit().border_widths = widths;
-    area.traits.edit().border_styles = styles;
-    area.traits.edit().border_colors = colors;
+    TraitRecord& area_traits = area.traits.edit();
+    area_traits.border_widths = widths;
+    area_traits.border_styles = styles;
+    area_traits.border_colors = colors;
     return area;
 }
 

@@ -46,11 +46,12 @@ AreaTree full_tree() {
     std::int32_t y = 0;
     for (const std::string& text : kTexts) {
         Area block = Area::at(AreaKind::Block, 0, y, 468000, 14000);
-        block.traits.edit().background_color = Color{230, 230, 255, 255};
-        block.traits.edit().border_widths = SideLengths{1000, 500, 1000, 500};
-        block.traits.edit().border_styles = SideStyles{BorderStyle::Dashed, BorderStyle::Solid,
-                                                       BorderStyle::Dotted, BorderStyle::Groove};
-        block.traits.edit().border_colors = SideColors{kRed, kBlue, kRed, kBlue};
+        TraitRecord& block_traits = block.traits.edit();
+        block_traits.background_color = Color{230, 230, 255, 255};
+        block_traits.border_widths = SideLengths{1000, 500, 1000, 500};
+        block_traits.border_styles = SideStyles{BorderStyle::Dashed, BorderStyle::Solid,
+                                                BorderStyle::Dotted, BorderStyle::Groove};
+        block_traits.border_colors = SideColors{kRed, kBlue, kRed, kBlue};
         const AreaId id = t.child(body, std::move(block));
         Area run = text_area(2000, 1000, text);
         run.width = 300000;
@@ -65,22 +66,24 @@ AreaTree full_tree() {
         y += 20000;
     }
     Area rounded = Area::at(AreaKind::Block, 0, y, 200000, 60000);
-    rounded.traits.edit().background_color = kBlue;
-    rounded.traits.edit().opacity = 0.5;
-    rounded.traits.edit().border_radii = SideLengths{10000, 10000, 10000, 10000};
-    rounded.traits.edit().border_widths = SideLengths{2000, 2000, 2000, 2000};
-    rounded.traits.edit().border_styles =
+    TraitRecord& rounded_traits = rounded.traits.edit();
+    rounded_traits.background_color = kBlue;
+    rounded_traits.opacity = 0.5;
+    rounded_traits.border_radii = SideLengths{10000, 10000, 10000, 10000};
+    rounded_traits.border_widths = SideLengths{2000, 2000, 2000, 2000};
+    rounded_traits.border_styles =
         SideStyles{BorderStyle::Solid, BorderStyle::Solid, BorderStyle::Solid, BorderStyle::Solid};
-    rounded.traits.edit().border_colors = SideColors{kRed, kRed, kRed, kRed};
-    rounded.traits.edit().overflow = Overflow::Hidden;
+    rounded_traits.border_colors = SideColors{kRed, kRed, kRed, kRed};
+    rounded_traits.overflow = Overflow::Hidden;
     const AreaId clip = t.child(body, std::move(rounded));
     Area link = Area::at(AreaKind::Inline, 0, 0, 100000, 12000);
     link.traits.edit().link_destination = "section-2";
     const AreaId inline_area = t.child(clip, std::move(link));
     Area leader = Area::at(AreaKind::Inline, 0, 20000, 150000, 12000);
-    leader.traits.edit().leader_pattern = "rule";
-    leader.traits.edit().rule_style = "dotted";
-    leader.traits.edit().link_destination = "not-a-link";  // leaders never make links
+    TraitRecord& leader_traits = leader.traits.edit();
+    leader_traits.leader_pattern = "rule";
+    leader_traits.rule_style = "dotted";
+    leader_traits.link_destination = "not-a-link";  // leaders never make links
     t.child(inline_area, std::move(leader));
     Area image = Area::at(AreaKind::Image, 250000, y, 100000, 50000);
     image.content = ImageContent{kPng};

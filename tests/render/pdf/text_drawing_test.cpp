@@ -27,10 +27,11 @@ TEST(TextDrawing, DefaultSizeAndColourAtTheAreaTop) {
 TEST(TextDrawing, SizeColourAndPositionsInShortestForm) {
     PageTree t;
     Area area = text_area(10250, 20000, "x");
-    area.traits.edit().font_size = 10500;
-    area.traits.edit().color = Color{0, 128, 255, 0};
-    area.traits.edit().font_family = "Times";  // every standard-font text is Helvetica
-    area.traits.edit().font_weight = 700;
+    TraitRecord& area_traits = area.traits.edit();
+    area_traits.font_size = 10500;
+    area_traits.color = Color{0, 128, 255, 0};
+    area_traits.font_family = "Times";  // every standard-font text is Helvetica
+    area_traits.font_weight = 700;
     t.child(std::move(area));
     EXPECT_EQ(content(t.tree),
               "0.000 0.502 1.000 rg\nBT\n/F1 10.5 Tf\n10.25 761.5 Td\n(x) Tj\nET\n");

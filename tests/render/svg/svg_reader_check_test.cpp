@@ -26,21 +26,23 @@ const Color kRed{255, 0, 0, 255};
 AreaTree full_page() {
     PageTree t;
     Area block = Area::at(AreaKind::Block, 72000, 72000, 400000, 30000);
-    block.traits.edit().background_color = Color{230, 230, 255, 255};
-    block.traits.edit().border_radii = SideLengths{4000, 4000, 4000, 4000};
-    block.traits.edit().opacity = 0.5;
-    block.traits.edit().border_widths = SideLengths{1000, 1000, 1000, 1000};
-    block.traits.edit().border_styles = SideStyles{BorderStyle::Solid, BorderStyle::Dashed,
+    TraitRecord& block_traits = block.traits.edit();
+    block_traits.background_color = Color{230, 230, 255, 255};
+    block_traits.border_radii = SideLengths{4000, 4000, 4000, 4000};
+    block_traits.opacity = 0.5;
+    block_traits.border_widths = SideLengths{1000, 1000, 1000, 1000};
+    block_traits.border_styles = SideStyles{BorderStyle::Solid, BorderStyle::Dashed,
                                             BorderStyle::Dotted, BorderStyle::Double};
-    block.traits.edit().border_colors = SideColors{kRed, kRed, kRed, kRed};
-    block.traits.edit().overflow = Overflow::Hidden;
+    block_traits.border_colors = SideColors{kRed, kRed, kRed, kRed};
+    block_traits.overflow = Overflow::Hidden;
     const AreaId id = t.child(std::move(block));
     Area text =
         text_area(2000, 2000, "Caf\xC3\xA9 & <tags> \"quoted\" 'single' \x01\x02 \xEF\xBF\xBF end");
-    text.traits.edit().font_family = "Helvetica, \"Arial\"\x0B";
-    text.traits.edit().font_weight = 700;
-    text.traits.edit().font_style = FontStyle::Oblique;
-    text.traits.edit().text_decoration = TextDecoration{true, true, true};
+    TraitRecord& text_traits = text.traits.edit();
+    text_traits.font_family = "Helvetica, \"Arial\"\x0B";
+    text_traits.font_weight = 700;
+    text_traits.font_style = FontStyle::Oblique;
+    text_traits.text_decoration = TextDecoration{true, true, true};
     t.child(id, std::move(text));
     Area leader = Area::at(AreaKind::Inline, 2000, 16000, 300000, 12000);
     leader.traits.edit().leader_pattern = "rule";

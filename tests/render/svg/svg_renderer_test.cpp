@@ -143,9 +143,10 @@ TEST(SvgRenderer, BackgroundOpacityAndCornerRadius) {
     for (const Case& c : cases) {
         PageTree t;
         Area area = Area::at(AreaKind::Block, 1000, 2000, 3000, 4000);
-        area.traits.edit().background_color = kBlue;
-        area.traits.edit().opacity = c.opacity;
-        area.traits.edit().border_radii = c.radii;
+        TraitRecord& area_traits = area.traits.edit();
+        area_traits.background_color = kBlue;
+        area_traits.opacity = c.opacity;
+        area_traits.border_radii = c.radii;
         t.child(std::move(area));
         EXPECT_EQ(elements(t.tree),
                   std::string("<rect x=\"1\" y=\"2\" width=\"3\" height=\"4\" fill=\"#0000ff\"") +
@@ -158,10 +159,11 @@ TEST(SvgRenderer, BorderSidesAreFilledRectanglesInsideTheBox) {
     using enum BorderStyle;
     PageTree t;
     Area area = Area::at(AreaKind::Block, 10000, 20000, 100000, 50000);
-    area.traits.edit().border_widths = SideLengths{1000, 2000, 500, 1500};
-    area.traits.edit().border_styles = SideStyles{Dashed, Groove, Dotted, Double};
-    area.traits.edit().border_colors = SideColors{kRed, kBlue, kRed, kBlue};
-    area.traits.edit().opacity = 0.75;
+    TraitRecord& area_traits = area.traits.edit();
+    area_traits.border_widths = SideLengths{1000, 2000, 500, 1500};
+    area_traits.border_styles = SideStyles{Dashed, Groove, Dotted, Double};
+    area_traits.border_colors = SideColors{kRed, kBlue, kRed, kBlue};
+    area_traits.opacity = 0.75;
     t.child(area);
     EXPECT_EQ(elements(t.tree),
               "<rect x=\"10\" y=\"20\" width=\"100\" height=\"1\" fill=\"#ff0000\" stroke=\"none\" "
@@ -176,14 +178,17 @@ TEST(SvgRenderer, BorderSidesAreFilledRectanglesInsideTheBox) {
     // Width 0 or below, none and hidden are not drawn; nor is anything
     // without all three side records.
     PageTree skipped;
-    area.traits.edit().opacity.reset();
-    area.traits.edit().border_widths = SideLengths{0, -1000, 1000, 1000};
-    area.traits.edit().border_styles = SideStyles{Solid, Solid, None, Hidden};
+    // The first tree shares the record: editing gives this area its own.
+    TraitRecord& skipped_traits = area.traits.edit();
+    skipped_traits.opacity.reset();
+    skipped_traits.border_widths = SideLengths{0, -1000, 1000, 1000};
+    skipped_traits.border_styles = SideStyles{Solid, Solid, None, Hidden};
     skipped.child(area);
     Area partial = area;
-    partial.traits.edit().border_widths = SideLengths{1000, 1000, 1000, 1000};
-    partial.traits.edit().border_styles = SideStyles{Solid, Solid, Solid, Solid};
-    partial.traits.edit().border_colors.reset();
+    TraitRecord& partial_traits = partial.traits.edit();
+    partial_traits.border_widths = SideLengths{1000, 1000, 1000, 1000};
+    partial_traits.border_styles = SideStyles{Solid, Solid, Solid, Solid};
+    partial_traits.border_colors.reset();
     skipped.child(partial);
     EXPECT_EQ(elements(skipped.tree), "");
 }
